@@ -1,0 +1,130 @@
+// Zere19r19: the one game-state object of a 19 x 19 game, with moves, legality and take-back.
+//
+// Every stone is linked into its group's ring, every group keeps an exact liberty count, and every
+// move or pass pushes a history record that holds what TakeBack needs to reverse it exactly. The
+// computer player judges its candidates by playing them here and taking them back, so both are
+// incremental and allocate nothing once the free lists hold enough records.
+//
+// Fields are public because the computer player, the area count and the status panel read the
+// records directly; only the engine's own operations change stones, groups and history.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "engine/board_view.h"
+#include "engine/record_pool.h"
+#include "engine/records.h"
+
+class Zere19r19 {
+ public:
+  // One history record: a move or a pass, with what take-back needs to reverse it.
+  struct gomove {
+    int32_t colour;              // Colour that moved or passed.
+    int32_t column;              // Column of the stone, -1 for a pass.
+    int32_t row;                 // Row of the stone, -1 for a pass.
+    StoneGroup* lastCaptured;    // The captured group of the highest direction, null if none.
+    StoneGroup* captured[4];     // By direction: the enemy group removed through that neighbour.
+    int32_t joinedStones[4];     // By direction: stones of the own group joined there; 0 = none.
+    int32_t joinedLiberties[4];  // By direction: that group's liberties at the moment of joining.
+    int32_t capturedStones;      // Total stones captured by this move.
+    gomove* prev;                // The record below, null for the oldest; the free-list link.
+  };
+
+  // A board at the origin (10, 16) drawing into view, or into nothing when view is null.
+  // The view must outlive the board.
+  explicit Zere19r19(BoardView* view = nullptr, int32_t originX = 10, int32_t originY = 16);
+  Zere19r19(const Zere19r19&) = delete;
+  Zere19r19& operator=(const Zere19r19&) = delete;
+
+  // ---- The game state, in this order ----
+  BoardPoint points[BoardLines][BoardLines];  // points[column][row].
+  int32_t moveCount;                          // Records in the history, moves and passes alike.
+  gomove* history;  // Head record: prev = newest record, colour = its colour (or White).
+  ColorRecord* colorRecord[3];  // By colour + 1: White's record, null, Black's record.
+  StoneGroup* freeGroups;       // Free group records, linked through next.
+  StoneNode* freeStones;        // Free stone records, linked through next.
+  gomove* freeMoves;            // Free history records, linked through prev.
+  BoardPoint* freeListNodes;  // The computer player's spare list records, linked through listNext.
+  BoardPoint* emptyList;      // Head record of the computer player's empty-point list.
+  StoneGroup*
+      libertyTaken[4];  // Scratch of one TryMove: enemy group already charged, by direction.
+
+  // ---- Game operations ----
+
+  // Starts a new game in place: empty board, empty history, counts 0, free lists empty. The
+  // previous game's records are released, so nothing that pointed into them may be used again.
+  void Reset();
+
+  // Plays a stone of colour at a point of the board. True when the stone stays as the newest
+  // record; false for an occupied point, suicide or an immediate single-stone ko recapture, which
+  // leave no trace. With commit the change is drawn; without it the caller must TakeBack(false)
+  // before trying anything else.
+  bool TryMove(int32_t column, int32_t row, int32_t colour, bool commit);
+
+  // Records a pass of colour and takes the last-move mark off the stone before it. Always succeeds.
+  void Pass(int32_t colour);
+
+  // Takes back the newest record exactly; with redraw the board view follows. Does nothing on an
+  // empty history. Afterwards stones, rings, counts and liberties are as before the record, but a
+  // group split off again is a fresh record at the front of its colour's list.
+  void TakeBack(bool redraw);
+
+  // A new list record owned by the board, for the computer player's pool when it runs dry.
+  BoardPoint* AllocateListNode();
+
+  // Recounts the whole state from scratch against every invariant; returns "" when they all hold,
+  // otherwise a description of the first violation found. Play never calls it.
+  std::string CheckConsistency() const;
+
+  // ---- Record operations used by moves and take-back ----
+
+  // Puts a new stone in a new one-stone group at the point, whose colour the caller already set.
+  void PlaceStone(int32_t column, int32_t row, int32_t colour);
+
+  // Makes a one-stone group at the front of colour's list around the stone at the point.
+  StoneGroup* NewGroup(int32_t column, int32_t row, int32_t colour);
+
+  // Splices group out of colour's list (it must be there), sets its next to link, returns it.
+  StoneGroup* UnlinkGroup(StoneGroup* group, int32_t colour, StoneGroup* link);
+
+  // One direction of TryMove: joins, or charges a liberty to and maybe captures, the neighbour.
+  void JoinNeighbour(int32_t column, int32_t row, int32_t ncolumn, int32_t nrow, int32_t direction);
+
+  // Sets the exact liberty count of the group of the stone at the point.
+  void CountLiberties(int32_t column, int32_t row);
+
+  // Erases from the picture every stone the newest record captured.
+  void EraseCaptured();
+
+  // Pushes a history record for a move or a pass of colour; a stone counts on the board from now.
+  void PushMove(int32_t column, int32_t row, int32_t colour);
+
+  // Pops the newest history record onto the free list; the model's stones are the caller's duty.
+  void PopMove();
+
+  // One direction of TakeBack: restores the group captured there and splits off the group joined.
+  void UndoNeighbour(int32_t column, int32_t row, int32_t ncolumn, int32_t nrow, int32_t direction);
+
+  // Gives each enemy group next to the stone at the point back the liberty the point becomes.
+  void ReturnLiberties(int32_t column, int32_t row);
+
+  // The record of colour (Black or White).
+  ColorRecord& Record(int32_t colour) const { return *colorRecord[colour + 1]; }
+
+  // The newest history record, null when the history is empty.
+  gomove* Newest() const { return history->prev; }
+
+ private:
+  // Adds delta to the liberties of each distinct group of colour with a stone next to the point.
+  void AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta);
+
+  BoardView* view_;
+  int32_t originX_;
+  int32_t originY_;
+  RecordPool<StoneNode> stonePool_;
+  RecordPool<StoneGroup> groupPool_;
+  RecordPool<gomove> movePool_;
+  RecordPool<ColorRecord> colourPool_;
+  RecordPool<BoardPoint> listNodePool_;
+};

@@ -1,0 +1,237 @@
+// The from-scratch recount behind Zere19r19::CheckConsistency.
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "engine/board.h"
+#include "engine/neighbours.h"
+
+namespace {
+
+// A record list longer than every record the board could hold has a cycle.
+constexpr int kWalkLimit = 100000;
+
+std::string At(int32_t column, int32_t row) {
+  std::ostringstream text;
+  text << "(" << column << ", " << row << ")";
+  return text.str();
+}
+
+// Walks every structure once, remembering each record it meets so that a record found in two
+// places, or missing from all of them, is reported.
+class Checker {
+ public:
+  explicit Checker(const Zere19r19& board) : board_(board) {}
+
+  std::string Run(size_t stonesMade, size_t groupsMade, size_t movesMade) {
+    if (!CheckPoints() || !CheckGroupLists() || !CheckHistory() || !CheckFreeLists()) {
+      return problem_;
+    }
+    if (stones_.size() != stonesMade) {
+      Report("stone records: " + std::to_string(stones_.size()) + " accounted for, " +
+             std::to_string(stonesMade) + " exist");
+    }
+    if (groups_.size() != groupsMade) {
+      Report("group records: " + std::to_string(groups_.size()) + " accounted for, " +
+             std::to_string(groupsMade) + " exist");
+    }
+    // The head is a history record too.
+    if (moves_.size() + 1 != movesMade) {
+      Report("history records: " + std::to_string(moves_.size() + 1) + " accounted for, " +
+             std::to_string(movesMade) + " exist");
+    }
+    return problem_;
+  }
+
+ private:
+  // Keeps the first violation found; always false, so callers can return it.
+  bool Report(const std::string& message) {
+    if (problem_.empty()) problem_ = message;
+    return false;
+  }
+
+  bool CheckPoints() {
+    for (int32_t c = 0; c < BoardLines; ++c) {
+      for (int32_t r = 0; r < BoardLines; ++r) {
+        const BoardPoint& point = board_.points[c][r];
+        const std::string where = "point " + At(c, r);
+        if (point.column != c || point.row != r) return Report(where + ": records its place wrong");
+        if (point.libertyMark != 0) return Report(where + ": libertyMark left set");
+        if (point.colour != Empty && point.colour != Black && point.colour != White) {
+          return Report(where + ": colour " + std::to_string(point.colour));
+        }
+        if ((point.colour == Empty) != (point.stone == nullptr)) {
+          return Report(where + ": colour and stone disagree");
+        }
+        if (point.stone == nullptr) continue;
+        const StoneNode& stone = *point.stone;
+        if (stone.colour != point.colour || stone.column != c || stone.row != r) {
+          return Report(where + ": its stone says " + At(stone.column, stone.row) + " colour " +
+                        std::to_string(stone.colour));
+        }
+        bool sameGroupAsNeighbours = true;
+        ForEachNeighbour(c, r, [&](int32_t nc, int32_t nr) {
+          const BoardPoint& n = board_.points[nc][nr];
+          if (n.colour == point.colour && n.stone->group != stone.group) {
+            sameGroupAsNeighbours = false;
+          }
+        });
+        if (!sameGroupAsNeighbours)
+          return Report(where + ": touches a stone of its colour in another group");
+      }
+    }
+    return true;
+  }
+
+  // Walks a group's ring; true when it is a proper ring of the group's stones.
+  bool CheckRing(const StoneGroup* group, const std::string& where) {
+    if (group->firstStone == nullptr) return Report(where + ": no entry stone");
+    int length = 0;
+    const StoneNode* s = group->firstStone;
+    do {
+      if (s == nullptr || ++length > kWalkLimit) return Report(where + ": ring is broken");
+      if (!stones_.insert(s).second) return Report(where + ": a stone is in two places");
+      if (s->group != group)
+        return Report(where + ": stone at " + At(s->column, s->row) + " points to another group");
+      if (s->colour != group->colour)
+        return Report(where + ": stone of another colour in the ring");
+      s = s->next;
+    } while (s != group->firstStone);
+    if (length != group->stones) {
+      return Report(where + ": ring has " + std::to_string(length) + " stones, count says " +
+                    std::to_string(group->stones));
+    }
+    return true;
+  }
+
+  int32_t Liberties(const StoneGroup* group) {
+    std::set<const BoardPoint*> liberties;
+    const StoneNode* s = group->firstStone;
+    do {
+      ForEachNeighbour(s->column, s->row, [&](int32_t nc, int32_t nr) {
+        if (board_.points[nc][nr].colour == Empty) liberties.insert(&board_.points[nc][nr]);
+      });
+      s = s->next;
+    } while (s != group->firstStone);
+    return static_cast<int32_t>(liberties.size());
+  }
+
+  bool CheckGroupLists() {
+    for (int32_t colour : {Black, White}) {
+      if (board_.colorRecord[colour + 1] == nullptr) return Report("a colour record is missing");
+      const ColorRecord& record = board_.Record(colour);
+      int32_t stonesOnBoard = 0;
+      int walked = 0;
+      for (const StoneGroup* g = record.firstGroup; g != nullptr; g = g->next) {
+        if (++walked > kWalkLimit) return Report("group list has a cycle");
+        if (!groups_.insert(g).second) return Report("a group is in two places");
+        const std::string where =
+            "group at " + (g->firstStone ? At(g->firstStone->column, g->firstStone->row) : "?");
+        if (g->colour != colour) return Report(where + ": in the list of the other colour");
+        if (!CheckRing(g, where)) return false;
+        const StoneNode* s = g->firstStone;
+        do {
+          if (board_.points[s->column][s->row].stone != s)
+            return Report(where + ": a stone is not on its point");
+          s = s->next;
+        } while (s != g->firstStone);
+        const int32_t liberties = Liberties(g);
+        if (liberties != g->liberties) {
+          return Report(where + ": " + std::to_string(liberties) + " liberties, count says " +
+                        std::to_string(g->liberties));
+        }
+        if (liberties == 0) return Report(where + ": on the board without a liberty");
+        stonesOnBoard += g->stones;
+      }
+      if (stonesOnBoard != record.stonesOnBoard) {
+        return Report("colour " + std::to_string(colour) + ": " + std::to_string(stonesOnBoard) +
+                      " stones on the board, stonesOnBoard says " +
+                      std::to_string(record.stonesOnBoard));
+      }
+    }
+    for (int32_t c = 0; c < BoardLines; ++c) {
+      for (int32_t r = 0; r < BoardLines; ++r) {
+        const StoneNode* stone = board_.points[c][r].stone;
+        if (stone != nullptr && groups_.count(stone->group) == 0) {
+          return Report("point " + At(c, r) + ": its group is not in its colour's list");
+        }
+      }
+    }
+    return true;
+  }
+
+  bool CheckHistory() {
+    const Zere19r19::gomove* head = board_.history;
+    if (head == nullptr) return Report("history head is missing");
+    const int32_t newestColour = head->prev != nullptr ? head->prev->colour : White;
+    if (head->colour != newestColour)
+      return Report("history head's colour is not the newest record's");
+    int32_t count = 0;
+    for (const Zere19r19::gomove* m = head->prev; m != nullptr; m = m->prev) {
+      if (++count > kWalkLimit) return Report("history has a cycle");
+      if (!moves_.insert(m).second) return Report("a history record is in two places");
+      if (!CheckRecord(*m, count)) return false;
+    }
+    if (count != board_.moveCount) {
+      return Report("history holds " + std::to_string(count) + " records, moveCount says " +
+                    std::to_string(board_.moveCount));
+    }
+    return true;
+  }
+
+  bool CheckRecord(const Zere19r19::gomove& m, int32_t depth) {
+    const std::string where = "history record " + std::to_string(depth) + " from the top";
+    if (m.colour != Black && m.colour != White) return Report(where + ": bad colour");
+    if (m.column < 0 && (m.column != -1 || m.row != -1)) return Report(where + ": bad pass point");
+    if (m.column >= 0 && !OnBoard(m.column, m.row)) return Report(where + ": point off the board");
+    const StoneGroup* last = nullptr;
+    int32_t captured = 0;
+    for (const StoneGroup* g : m.captured) {
+      if (g == nullptr) continue;
+      last = g;
+      if (!groups_.insert(g).second) return Report(where + ": a captured group is in two places");
+      if (g->next != nullptr) return Report(where + ": captured group still linked");
+      if (g->colour != -m.colour) return Report(where + ": captured group of the mover's colour");
+      if (!CheckRing(g, where + ", captured group")) return false;
+      captured += g->stones;
+    }
+    if (last != m.lastCaptured) return Report(where + ": lastCaptured is not the highest capture");
+    if (captured != m.capturedStones) {
+      return Report(where + ": captured " + std::to_string(captured) + " stones, record says " +
+                    std::to_string(m.capturedStones));
+    }
+    return true;
+  }
+
+  bool CheckFreeLists() {
+    int walked = 0;
+    for (const StoneGroup* g = board_.freeGroups; g != nullptr; g = g->next) {
+      if (++walked > kWalkLimit || !groups_.insert(g).second)
+        return Report("free group list is corrupt");
+    }
+    walked = 0;
+    for (const StoneNode* s = board_.freeStones; s != nullptr; s = s->next) {
+      if (++walked > kWalkLimit || !stones_.insert(s).second)
+        return Report("free stone list is corrupt");
+    }
+    walked = 0;
+    for (const Zere19r19::gomove* m = board_.freeMoves; m != nullptr; m = m->prev) {
+      if (++walked > kWalkLimit || m == board_.history || !moves_.insert(m).second) {
+        return Report("free history list is corrupt");
+      }
+    }
+    return true;
+  }
+
+  const Zere19r19& board_;
+  std::set<const StoneNode*> stones_;
+  std::set<const StoneGroup*> groups_;
+  std::set<const Zere19r19::gomove*> moves_;
+  std::string problem_;
+};
+
+}  // namespace
+
+std::string Zere19r19::CheckConsistency() const {
+  return Checker(*this).Run(stonePool_.size(), groupPool_.size(), movePool_.size());
+}

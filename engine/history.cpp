@@ -1,0 +1,121 @@
+// The history stack and exact take-back.
+#include <cassert>
+#include <utility>
+
+#include "engine/board.h"
+
+void Zere19r19::PushMove(int32_t column, int32_t row, int32_t colour) {
+  gomove* move = freeMoves;
+  if (move != nullptr) {
+    freeMoves = move->prev;
+  } else {
+    move = movePool_.Make();
+  }
+  move->colour = colour;
+  move->column = column;
+  move->row = row;
+  history->colour = colour;
+  move->lastCaptured = nullptr;
+  for (int32_t d = 0; d < 4; ++d) {
+    move->captured[d] = nullptr;
+    move->joinedStones[d] = 0;
+    move->joinedLiberties[d] = 0;
+  }
+  move->capturedStones = 0;
+  move->prev = history->prev;
+  history->prev = move;
+  ++moveCount;
+  if (column >= 0) ++Record(colour).stonesOnBoard;
+}
+
+void Zere19r19::PopMove() {
+  gomove* move = history->prev;
+  if (move == nullptr) return;
+  if (move->column >= 0) --Record(history->colour).stonesOnBoard;
+  history->prev = move->prev;
+  history->colour = move->prev != nullptr ? move->prev->colour : White;
+  move->prev = freeMoves;
+  freeMoves = move;
+  --moveCount;
+}
+
+void Zere19r19::TakeBack(bool redraw) {
+  const gomove* move = history->prev;
+  if (move == nullptr) return;
+  const int32_t colour = history->colour;
+  const int32_t x = move->column;
+  const int32_t y = move->row;
+
+  if (redraw && move->lastCaptured != nullptr) {
+    for (StoneGroup* group : move->captured) {
+      if (group == nullptr) continue;
+      StoneNode* s = group->firstStone;
+      do {
+        view_->DrawStone(*this, s->column, s->row, false, -colour);
+        s = s->next;
+      } while (s != group->firstStone);
+    }
+  }
+  if (x >= 0) {
+    // The reverse of TryMove's direction order: each ring split undoes the latest remaining join.
+    UndoNeighbour(x, y, x, y - 1, 3);
+    UndoNeighbour(x, y, x - 1, y, 2);
+    UndoNeighbour(x, y, x, y + 1, 1);
+    UndoNeighbour(x, y, x + 1, y, 0);
+    ReturnLiberties(x, y);
+    BoardPoint& point = points[x][y];
+    StoneNode* stone = point.stone;
+    freeGroups = UnlinkGroup(stone->group, colour, freeGroups);
+    stone->next = freeStones;
+    freeStones = stone;
+    point.colour = Empty;
+    point.stone = nullptr;
+    if (redraw) view_->ErasePoint(*this, x, y);
+  }
+  PopMove();
+  if (redraw && history->prev != nullptr) {
+    const gomove* newest = history->prev;
+    view_->DrawStone(*this, newest->column, newest->row, true, newest->colour);
+  }
+}
+
+void Zere19r19::UndoNeighbour(int32_t column, int32_t row, int32_t ncolumn, int32_t nrow,
+                              int32_t direction) {
+  if (!OnBoard(ncolumn, nrow)) return;
+  const gomove* move = history->prev;
+  const int32_t colour = history->colour;
+
+  if (StoneGroup* captured = move->captured[direction]; captured != nullptr) {
+    StoneNode* s = captured->firstStone;
+    do {
+      BoardPoint& point = points[s->column][s->row];
+      point.colour = s->colour;
+      point.stone = s;
+      AdjustAdjacentGroups(s->column, s->row, colour, -1);
+      s = s->next;
+    } while (s != captured->firstStone);
+    // Its liberties stay 0 here; ReturnLiberties gives back its one liberty, this move's point.
+    ColorRecord& enemy = Record(-colour);
+    captured->next = enemy.firstGroup;
+    enemy.firstGroup = captured;
+    enemy.stonesOnBoard += captured->stones;
+  }
+
+  const BoardPoint& neighbour = points[ncolumn][nrow];
+  if (neighbour.colour == Empty || neighbour.colour != points[column][row].colour) return;
+  if (move->joinedStones[direction] <= 0) return;
+
+  StoneNode* stone = points[column][row].stone;
+  StoneNode* other = neighbour.stone;
+  std::swap(stone->next, other->next);
+  StoneGroup* split = NewGroup(ncolumn, nrow, colour);
+  split->stones = move->joinedStones[direction];
+  split->liberties = move->joinedLiberties[direction];
+  for (StoneNode* s = other; s->group != split; s = s->next)
+    s->group = split;
+}
+
+void Zere19r19::ReturnLiberties(int32_t column, int32_t row) {
+  const StoneGroup* group = points[column][row].stone->group;
+  AdjustAdjacentGroups(column, row, -group->colour, +1);
+}

@@ -1,0 +1,71 @@
+// The plain records the rules engine is built from, and the words used for them.
+//
+// Words used throughout the engine and its readers:
+//  - colour: Black = 1, White = -1, Empty = 0; the opponent of colour c is -c.
+//  - point: an intersection (column, row), both 0..18; column 0 is the left line, row 0 the top
+//    line. A pass is recorded as column = row = -1.
+//  - direction: the four neighbours of a point are numbered 0 = (column + 1, row),
+//    1 = (column, row + 1), 2 = (column - 1, row), 3 = (column, row - 1). Every scan of neighbours
+//    visits them in this order and skips those off the board.
+//  - group (chain): a maximal set of same-coloured stones connected along the lines.
+//  - liberty: a distinct empty point orthogonally next to a stone of the group.
+//  - ring: the stones of a group linked circularly through StoneNode::next.
+//  - history record: one gomove per move or pass, on a stack headed by Zere19r19::history.
+//  - trial move: a move played with commit false and taken back by its caller without drawing.
+#pragma once
+
+#include <cstdint>
+
+constexpr int32_t Black = 1;
+constexpr int32_t White = -1;
+constexpr int32_t Empty = 0;
+
+// Lines on each side of the board; the engine is built for this one size.
+constexpr int32_t BoardLines = 19;
+
+// True when (column, row) lies on the board.
+constexpr bool OnBoard(int32_t column, int32_t row) {
+  return column >= 0 && column < BoardLines && row >= 0 && row < BoardLines;
+}
+
+struct StoneNode;
+struct StoneGroup;
+
+// One intersection; also the shape of the computer player's list records.
+struct BoardPoint {
+  int32_t colour;         // Black, White or Empty.
+  int32_t column;         // 0..18, fixed by Reset.
+  int32_t row;            // 0..18, fixed by Reset.
+  int32_t territoryMark;  // Colour that last claimed this empty point in the area count, else 0.
+  int32_t libertyMark;    // Scratch of CountLiberties; 0 for every point between operations.
+  int32_t x;              // Pixel x of the intersection in the board picture.
+  int32_t y;              // Pixel y of the intersection in the board picture.
+  BoardPoint* listNext;   // The computer player's list link; meaningless between its decisions.
+  StoneNode* stone;       // The stone standing here; null exactly when colour is Empty.
+};
+
+// One stone on the board, or one captured stone kept by a history record for take-back.
+struct StoneNode {
+  int32_t colour;     // The stone's colour.
+  int32_t column;     // Its point.
+  int32_t row;        // Its point.
+  StoneNode* next;    // Next stone of the ring (itself for a lone stone); the free-list link.
+  StoneGroup* group;  // The group the stone belongs to.
+};
+
+// A chain of stones with its live liberty count.
+struct StoneGroup {
+  int32_t colour;         // Colour of its stones.
+  int32_t liberties;      // Exact number of distinct empty points next to the group (on the board).
+  int32_t stones;         // Length of the ring.
+  StoneNode* firstStone;  // Entry stone of the ring.
+  StoneGroup* next;       // Next group of its colour's list, the free-list link, or null while a
+                          // history record holds the group as captured.
+};
+
+// Per-colour totals and the colour's group list.
+struct ColorRecord {
+  int32_t territoryCount;  // Empty points this colour alone surrounds, as of its last area count.
+  int32_t stonesOnBoard;   // Stones of this colour now on the board.
+  StoneGroup* firstGroup;  // Newest group first, linked through StoneGroup::next.
+};

@@ -1,0 +1,8 @@
+// Counts heap allocations made through operator new, to show that a code path allocates nothing.
+// Linking allocation_counter.cpp into an executable replaces its global operator new.
+#pragma once
+
+#include <cstdint>
+
+// Number of operator new calls made by this process so far.
+uint64_t AllocationCount();

@@ -1,0 +1,32 @@
+#include "tests/support/diagram.h"
+
+#include <gtest/gtest.h>
+
+void PlaceDiagram(Zere19r19& board, std::initializer_list<const char*> rows) {
+  int32_t row = 0;
+  for (const char* text : rows) {
+    int32_t column = 0;
+    for (const char* p = text; *p != '\0'; ++p) {
+      if (*p == ' ') continue;
+      const int32_t colour = *p == 'X' ? Black : *p == 'O' ? White : Empty;
+      if (colour != Empty) {
+        EXPECT_TRUE(board.TryMove(column, row, colour, false))
+            << "diagram stone at (" << column << ", " << row << ") was refused";
+      }
+      ++column;
+    }
+    ++row;
+  }
+}
+
+std::string Diagram(const Zere19r19& board) {
+  std::string text;
+  for (int32_t row = 0; row < BoardLines; ++row) {
+    for (int32_t column = 0; column < BoardLines; ++column) {
+      const int32_t colour = board.points[column][row].colour;
+      text += colour == Black ? 'X' : colour == White ? 'O' : '.';
+    }
+    text += '\n';
+  }
+  return text;
+}
