@@ -1,0 +1,57 @@
+// The board picture: the clean board with its grid and star points, the displayed copy that
+// stones are drawn into, and the geometry that maps clicks back to intersections.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+#include <stdexcept>
+
+#include "engine/board.h"
+
+// A picture file that is missing or not a valid bitmap; what() is the text for the error box.
+class PictureError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Owns the five pictures and draws the engine's committed changes into the displayed picture.
+class BoardCanvas final : public BoardView {
+ public:
+  // Sets the origins, loads the five pictures and draws grid and star points into the clean
+  // board. Each file is looked up by its name in the current directory first, then beside the
+  // executable. Throws PictureError ("Cannot open file %s", "Bitmap image is not valid").
+  void PrepareBoardPicture();
+
+  // Replaces the displayed picture by a fresh copy of the clean board.
+  void ShowFreshBoard();
+
+  void DrawStone(const Zere19r19& board, int32_t column, int32_t row, bool marked,
+                 int32_t colour) override;
+  void ErasePoint(const Zere19r19& board, int32_t column, int32_t row) override;
+
+  // The picture shown in the board control; stones drawn into it stay until ShowFreshBoard.
+  const QImage& Displayed() const { return displayed_; }
+
+  // The pictures, with each stone's key colour (its bottom-left pixel) made transparent.
+  QImage WhiteStone;
+  QImage WhiteStoneMarked;  // A White stone carrying the last-move mark.
+  QImage BlackStone;
+  QImage BlackStoneMarked;  // A Black stone carrying the last-move mark.
+  QImage BoardPicture;      // Clean board: never changed once prepared; the source for erasing.
+  int32_t BoardOriginY = 0;  // Pixel y of row 0; 16 once prepared.
+  int32_t BoardOriginX = 0;  // Pixel x of column 0; 10 once prepared.
+
+ private:
+  QImage displayed_;
+};
+
+// The column and row of an intersection.
+struct GridPoint {
+  int32_t column;
+  int32_t row;
+};
+
+// The intersection nearest to a click at (x, y) in the board picture's pixels, searching columns
+// then rows below boardSize; of equally near ones the lower column, then the lower row, wins.
+GridPoint NearestPoint(const Zere19r19& board, int32_t boardSize, int32_t x, int32_t y);
