@@ -97,10 +97,11 @@ GtpProcess::Response GtpProcess::Read() {
     if (end != std::string::npos) {
       std::string block = pending_.substr(0, end);
       pending_.erase(0, end + 2);
-      Response response{!block.empty() && block[0] == '=', ""};
+      Response response{!block.empty() && block[0] == '=', "", ""};
       size_t start = 1;
       while (start < block.size() && std::isdigit(static_cast<unsigned char>(block[start])))
         ++start;
+      if (!block.empty()) response.id = block.substr(1, start - 1);
       if (start < block.size() && block[start] == ' ') ++start;
       response.text = start < block.size() ? block.substr(start) : "";
       return response;

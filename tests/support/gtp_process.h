@@ -23,7 +23,8 @@ class GtpProcess {
   struct Response {
     bool ok;  // "=" rather than "?".
     std::string
-        text;  // The response without its status character, leading blank and last newlines.
+        text;        // The response without its status character, leading blank and last newlines.
+    std::string id;  // The numeric id echoed after the status character, empty when there is none.
   };
 
   // Starts the program; throws std::runtime_error when it cannot be started.

@@ -1,0 +1,41 @@
+#include "gtp/arguments.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace gtp {
+
+bool ParseInteger(std::string_view word, int64_t& value) {
+  const char* end = word.data() + word.size();
+  const auto [stop, error] = std::from_chars(word.data(), end, value);
+  return error == std::errc() && stop == end;
+}
+
+bool ParseFloat(std::string_view word, double& value) {
+  const char* end = word.data() + word.size();
+  const auto [stop, error] = std::from_chars(word.data(), end, value, std::chars_format::general);
+  return error == std::errc() && stop == end && std::isfinite(value);
+}
+
+bool ParseKomi(std::string_view word, double& komi) {
+  // Beyond this no komi makes sense on 361 points; refusing it keeps scores readable.
+  constexpr double kLargestKomi = 1000.0;
+  return ParseFloat(word, komi) && std::abs(komi) <= kLargestKomi;
+}
+
+std::string NumberText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.10g", value);
+  return text;
+}
+
+bool ParseColourArg(const Args& args, int32_t& colour) {
+  return args.size() == 1 && ParseColour(args[0], colour);
+}
+
+bool ParseMoveArgs(const Args& args, int32_t& colour, Vertex& vertex) {
+  return args.size() == 2 && ParseColour(args[0], colour) && ParseVertex(args[1], vertex);
+}
+
+}  // namespace gtp

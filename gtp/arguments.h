@@ -1,0 +1,31 @@
+// Reading command arguments: numbers, colours and vertices, each word whole or not at all.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "gtp/commands.h"
+#include "gtp/vertex.h"
+
+namespace gtp {
+
+// A decimal integer filling the whole word, within int64; false otherwise.
+bool ParseInteger(std::string_view word, int64_t& value);
+
+// A finite decimal number filling the whole word ("6.5", "-3", "0"); false otherwise.
+bool ParseFloat(std::string_view word, double& value);
+
+// A komi: a number as ParseFloat reads it, of a size a game could use.
+bool ParseKomi(std::string_view word, double& komi);
+
+// A number as GTP and SGF write it: "6.5", "-3", "0".
+std::string NumberText(double value);
+
+// True when args is exactly one colour.
+bool ParseColourArg(const Args& args, int32_t& colour);
+
+// True when args is exactly a colour and a vertex (a pass included).
+bool ParseMoveArgs(const Args& args, int32_t& colour, Vertex& vertex);
+
+}  // namespace gtp

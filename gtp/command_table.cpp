@@ -1,0 +1,45 @@
+#include <algorithm>
+#include <array>
+
+#include "gtp/commands.h"
+
+namespace gtp {
+namespace {
+
+constexpr std::array kCommands = {
+    Command{"protocol_version", ProtocolVersion},
+    Command{"name", Name},
+    Command{"version", Version},
+    Command{"known_command", KnownCommand},
+    Command{"list_commands", ListCommands},
+    Command{"quit", Quit},
+    Command{"boardsize", BoardSize},
+    Command{"clear_board", ClearBoard},
+    Command{"komi", Komi},
+    Command{"set_random_seed", SetRandomSeed},
+    Command{"play", Play},
+    Command{"genmove", GenMove},
+    Command{"undo", Undo},
+    Command{"is_legal", IsLegal},
+    Command{"all_legal", AllLegal},
+    Command{"showboard", ShowBoard},
+    Command{"list_stones", ListStones},
+    Command{"captures", Captures},
+    Command{"final_score", FinalScore},
+    Command{"printsgf", PrintSgf},
+    Command{"loadsgf", LoadSgf},
+};
+
+}  // namespace
+
+std::span<const Command> CommandTable() {
+  return kCommands;
+}
+
+Handler FindHandler(std::string_view name) {
+  const auto found = std::find_if(kCommands.begin(), kCommands.end(),
+                                  [name](const Command& command) { return command.name == name; });
+  return found == kCommands.end() ? nullptr : found->handler;
+}
+
+}  // namespace gtp

@@ -1,0 +1,100 @@
+// Reading the position: the board as text, the stones, the captures and the score.
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "display/territory.h"
+#include "gtp/arguments.h"
+#include "gtp/commands.h"
+
+namespace gtp {
+namespace {
+
+constexpr std::string_view kColumnHeader = "   A B C D E F G H J K L M N O P Q R S T";
+
+// Stones colour has captured, summed over its history records.
+int32_t CapturesBy(const Zere19r19& board, int32_t colour) {
+  int32_t captured = 0;
+  for (const Zere19r19::gomove* move = board.Newest(); move != nullptr; move = move->prev) {
+    if (move->colour == colour) captured += move->capturedStones;
+  }
+  return captured;
+}
+
+bool IsStarPoint(int32_t column, int32_t row) {
+  auto starLine = [](int32_t line) { return line == 3 || line == 9 || line == 15; };
+  return starLine(column) && starLine(row);
+}
+
+char PointSymbol(const Zere19r19& board, int32_t column, int32_t row) {
+  switch (board.points[column][row].colour) {
+    case Black:
+      return 'X';
+    case White:
+      return 'O';
+    default:
+      return IsStarPoint(column, row) ? '+' : '.';
+  }
+}
+
+// One board line: its number, the points, the number again, right-aligned as GTP tools print it.
+std::string BoardLine(const Zere19r19& board, int32_t row) {
+  char number[4];
+  std::snprintf(number, sizeof number, "%2d", BoardLines - row);
+  std::string line = number;
+  for (int32_t column = 0; column < BoardLines; ++column) {
+    line += ' ';
+    line += PointSymbol(board, column, row);
+  }
+  return line + ' ' + number;
+}
+
+// A colour's points by area counting: its stones plus the empty points it alone surrounds.
+int32_t AreaPoints(Zere19r19& board, int32_t colour) {
+  CountTerritory(board, colour);
+  return board.Record(colour).territoryCount + board.Record(colour).stonesOnBoard;
+}
+
+// "B+12.5", "W+0.5" or "0" for a lead of margin points to Black.
+std::string ScoreText(double margin) {
+  if (margin == 0.0) return "0";
+  return (margin > 0 ? "B+" : "W+") + NumberText(std::abs(margin));
+}
+
+}  // namespace
+
+Reply ShowBoard(GameState& state, const Args& args) {
+  if (!args.empty()) return SyntaxError();
+  const Zere19r19& board = *state.board;
+  std::string text = "\n" + std::string(kColumnHeader);
+  for (int32_t row = 0; row < BoardLines; ++row)
+    text += "\n" + BoardLine(board, row);
+  text += "\n" + std::string(kColumnHeader);
+  text += "\nBlack (X) has captured " + std::to_string(CapturesBy(board, Black)) + " stones";
+  text += "\nWhite (O) has captured " + std::to_string(CapturesBy(board, White)) + " stones";
+  return Success(text);
+}
+
+Reply ListStones(GameState& state, const Args& args) {
+  int32_t colour = Empty;
+  if (!ParseColourArg(args, colour)) return SyntaxError();
+  const Zere19r19& board = *state.board;
+  return Success(VertexList(
+      [&](int32_t column, int32_t row) { return board.points[column][row].colour == colour; }));
+}
+
+Reply Captures(GameState& state, const Args& args) {
+  int32_t colour = Empty;
+  if (!ParseColourArg(args, colour)) return SyntaxError();
+  return Success(std::to_string(CapturesBy(*state.board, colour)));
+}
+
+Reply FinalScore(GameState& state, const Args& args) {
+  if (!args.empty()) return SyntaxError();
+  // Black first, then White, as the program's own status count runs them.
+  const int32_t black = AreaPoints(*state.board, Black);
+  const int32_t white = AreaPoints(*state.board, White);
+  return Success(ScoreText(black - white - state.komi));
+}
+
+}  // namespace gtp
