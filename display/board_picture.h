@@ -15,6 +15,13 @@ class PictureError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// The picture files, read once at start-up.
+inline constexpr char BoardPictureFile[] = "B-256.bmp";  // Background of the board.
+inline constexpr char WhiteStoneFile[] = "stw3.bmp";
+inline constexpr char WhiteStoneMarkedFile[] = "stw3_k.bmp";
+inline constexpr char BlackStoneFile[] = "stb3.bmp";
+inline constexpr char BlackStoneMarkedFile[] = "stb3_k.bmp";
+
 // Owns the five pictures and draws the engine's committed changes into the displayed picture.
 class BoardCanvas final : public BoardView {
  public:
@@ -22,6 +29,9 @@ class BoardCanvas final : public BoardView {
   // board. Each file is looked up by its name in the current directory first, then beside the
   // executable. Throws PictureError ("Cannot open file %s", "Bitmap image is not valid").
   void PrepareBoardPicture();
+
+  // The same, with programFolder standing in for the executable's folder.
+  void PrepareBoardPicture(const QString& programFolder);
 
   // Replaces the displayed picture by a fresh copy of the clean board.
   void ShowFreshBoard();
@@ -37,12 +47,15 @@ class BoardCanvas final : public BoardView {
   QImage WhiteStone;
   QImage WhiteStoneMarked;  // A White stone carrying the last-move mark.
   QImage BlackStone;
-  QImage BlackStoneMarked;  // A Black stone carrying the last-move mark.
-  QImage BoardPicture;      // Clean board: never changed once prepared; the source for erasing.
+  QImage BlackStoneMarked;   // A Black stone carrying the last-move mark.
+  QImage BoardPicture;       // Clean board: never changed once prepared; the source for erasing.
   int32_t BoardOriginY = 0;  // Pixel y of row 0; 16 once prepared.
   int32_t BoardOriginX = 0;  // Pixel x of column 0; 10 once prepared.
 
  private:
+  // Draws picture with its top-left corner 8 pixels left of and above the point.
+  void DrawPicture(const Zere19r19& board, int32_t column, int32_t row, const QImage& picture);
+
   QImage displayed_;
 };
 
@@ -54,4 +67,6 @@ struct GridPoint {
 
 // The intersection nearest to a click at (x, y) in the board picture's pixels, searching columns
 // then rows below boardSize; of equally near ones the lower column, then the lower row, wins.
+// A click 100 pixels or more from every intersection gives {-1, -1}, which callers ignore; no
+// click inside the board picture is that far.
 GridPoint NearestPoint(const Zere19r19& board, int32_t boardSize, int32_t x, int32_t y);
