@@ -1,4 +1,5 @@
-// The computer player: a few fixed rules with no look-ahead, judged by trial moves on the live board.
+// The computer player: a few fixed rules with no look-ahead, judged by trial moves on the live
+// board.
 #pragma once
 
 #include <cstdint>
