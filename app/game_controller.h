@@ -1,0 +1,101 @@
+// The game controller: turns the board click, the three buttons and the Game menu into moves,
+// passes and take-backs, lets the computer answer for the colours it plays, and brings the status
+// panel up to date after every command. It knows the window only as a board canvas and a status
+// panel, so tests drive it with plain calls.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "display/board_picture.h"
+#include "display/status_panel.h"
+#include "engine/board.h"
+
+// The play modes. Only the first three are ever tested: in the others the two computer flags
+// alone decide what a command does.
+enum PlayModes : int32_t {
+  BlackStonesOnly = 1,  // Every click places Black, Pass passes for Black.
+  WhiteStonesOnly = 2,  // Every click places White, Pass passes for White.
+  AlternatePlay = 3,    // Clicks and Pass are for the next colour.
+  ComputerBlack = 4,    // The person plays White, the computer answers as Black.
+  ComputerWhite = 5,    // The person plays Black, the computer answers as White.
+  ComputerBoth = 6,     // Exists only while the computer plays against itself.
+};
+
+// The most moves one run of the computer against itself may play; it ends long before on any
+// real game, but the bound guarantees that the command returns.
+inline constexpr int32_t ComputerGameMoveLimit = 2000;
+
+class GameController {
+ public:
+  // Start-up after the pictures are prepared: both computer flags clear, alternate play with
+  // Black in turn, the one board drawing into canvas, a new game and the first status update.
+  // canvas and panel must outlive the controller.
+  GameController(BoardCanvas& canvas, StatusPanel& panel);
+  GameController(const GameController&) = delete;
+  GameController& operator=(const GameController&) = delete;
+
+  // ---- Commands; each ends with UpdateStatus ----
+
+  // Board click at (x, y) in the board picture's pixels: a stone on the nearest intersection for
+  // the mode's colour; when the computer plays the other colour and the stone stands, its answer.
+  void Image1MouseDown(int32_t x, int32_t y);
+  void Button1Click();  // Pass, and the computer's answer when it plays.
+  void Button2Click();  // Undo: one record, or two when the computer plays.
+  void Button3Click();  // Clear All: a new game in the same mode.
+  void pbsoClick();     // "Placing black stones only".
+  void pwsoClick();     // "Placing White stones only".
+  void cwbcClick();     // "Let's begin to play go!": alternate play.
+  void ctbClick();      // "Computer takes Black !": answers at once when Black is due.
+  void ctwClick();      // "Computer takes White !": answers at once when White is due.
+  // "Computer takes both colors!": the computer plays both colours until the position is settled
+  // with at least three records, two passes end the game, the watcher asks to stop or the move
+  // limit is reached; then alternate play.
+  void ctbwClick();
+
+  // A fresh board picture, an empty board and Black in turn.
+  void NewGame();
+
+  // Forces the side in turn of the one-colour modes and rewrites the status panel; recomputes
+  // BoardSettled.
+  void UpdateStatus();
+
+  // Called after every move the computer plays against itself, once the panel shows it; returning
+  // true stops the game there. Without a watcher the game runs to its end.
+  void SetComputerGameWatcher(std::function<bool()> watcher) { watcher_ = std::move(watcher); }
+
+  Zere19r19& Board() { return board_; }
+
+  // ---- Controller state ----
+  int32_t BoardSize = 19;            // Lines on each side; bounds the nearest-point search.
+  int32_t PlayMode = AlternatePlay;  // One of PlayModes.
+  bool ComputerTakesBlack = false;
+  bool ComputerTakesWhite = false;
+  bool BoardSettled = false;   // Written by UpdateStatus: both colours' counts succeeded.
+  int32_t SideToMove = Black;  // The colour shown in turn; display state only.
+
+ private:
+  int32_t LastColour() const { return board_.history->colour; }
+  int32_t NextColour() const { return -LastColour(); }
+  bool ComputerPlays() const { return ComputerTakesBlack || ComputerTakesWhite; }
+
+  // Sets the side shown in turn after a command that played or took back a move.
+  void ApplyTurnRule();
+  // The colour a click places or Pass passes for in modes 1 to 3; Empty in the computer modes.
+  int32_t ModeColour() const;
+  // Gives colour to the computer and the other colour to the person.
+  void LetComputerTake(int32_t colour);
+  // Lets the computer move for colour at once when colour is due: the newest record is the
+  // other colour's or, on an empty history, colour is shown in turn.
+  void AnswerIfDue(int32_t colour);
+  // Switches to one of the modes in which people place every stone.
+  void SetPersonMode(int32_t mode);
+
+  BoardCanvas& canvas_;
+  StatusPanel& panel_;
+  Zere19r19 board_;
+  std::function<bool()> watcher_;
+};
+
+// False exactly when the newest record is a pass and it is the only record or follows a pass.
+bool GameContinues(const Zere19r19& board);

@@ -1,0 +1,9 @@
+// zadada: Go on one screen, for two people, a person and the computer, or the computer alone.
+#include <QApplication>
+
+#include "app/program.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  return RunProgram(QCoreApplication::applicationDirPath());
+}

@@ -1,0 +1,184 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <ctime>
+
+#include "app/error_box.h"
+#include "app/input_blocker.h"
+#include "app/window_look.h"
+#include "player/computer_player.h"
+
+namespace {
+
+const QSize ClientSize(481, 413);
+
+// A menu item with its member's name; the menus have no shortcuts, check marks or separators.
+QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
+  QAction* item = menu->addAction(text);
+  item->setObjectName(QString::fromLatin1(name));
+  return item;
+}
+
+// Shows a window that is not modal and brings it to the front.
+void ShowInFront(QWidget* window) {
+  if (window == nullptr) return;
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace
+
+TForm1::TForm1(const QString& pictureFolder) {
+  setWindowTitle(QStringLiteral("Zada Da and have fun"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  ApplyWindowLook(*this);
+  CreateMenus();
+  CreateControls();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  FormCreate(pictureFolder);
+  ConnectCommands();
+  adjustSize();
+  CentreOnScreen(*this);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::AttachHelpWindows(QWidget* rulesWindow, QWidget* aboutBox) {
+  rulesWindow_ = rulesWindow;
+  aboutBox_ = aboutBox;
+}
+
+void TForm1::CreateMenus() {
+  MainMenu1 = menuBar();
+  MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+  // Menus keep the desktop's menu font; the window font is for the layout below them.
+  MainMenu1->setFont(QApplication::font(MainMenu1));
+  Game1 = MainMenu1->addMenu(QStringLiteral("Game"));
+  Game1->setObjectName(QStringLiteral("Game1"));
+  pbso = AddItem(Game1, "pbso", QStringLiteral("Placing black stones only"));
+  pwso = AddItem(Game1, "pwso", QStringLiteral("Placing White stones only"));
+  cwbc = AddItem(Game1, "cwbc", QStringLiteral("Let's begin to play go!"));
+  ctb = AddItem(Game1, "ctb", QStringLiteral("Computer takes Black !"));
+  ctw = AddItem(Game1, "ctw", QStringLiteral("Computer takes White !"));
+  ctbw = AddItem(Game1, "ctbw", QStringLiteral("Computer takes both colors!"));
+  Help1 = MainMenu1->addMenu(QStringLiteral("Help"));
+  Help1->setObjectName(QStringLiteral("Help1"));
+  rules = AddItem(Help1, "rules", QStringLiteral("Rules of Go"));
+  tips = AddItem(Help1, "tips", QStringLiteral("How to ..."));
+  tips->setEnabled(false);
+  about = AddItem(Help1, "about", QStringLiteral("About the program"));
+}
+
+void TForm1::CreateControls() {
+  clientArea_ = new ClientArea(this);
+  clientArea_->setObjectName(QStringLiteral("ClientArea"));
+  clientArea_->setFixedSize(ClientSize);
+  setCentralWidget(clientArea_);
+  QWidget* area = clientArea_;
+  StaticText4 = MakeSizingText(area, "StaticText4", QStringLiteral("Go game for two partners."),
+                               QRect(120, 0, 126, 17));
+  Label4 = MakeLabel(area, "Label4", QStringLiteral("In turn "), QRect(432, 0, 33, 13));
+  Image1 = new BoardImage(canvas_.Displayed(), area);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(16, 24, 345, 375);
+  Label6 = MakeLabel(area, "Label6", QStringLiteral("Black points"), QRect(392, 40, 58, 13));
+  Black_Terr = MakeFramedText(area, "Black_Terr", QStringLiteral("0"), QRect(416, 56, 33, 17));
+  Label5 = MakeLabel(area, "Label5", QStringLiteral("White points"), QRect(392, 104, 59, 13));
+  White_Terr = MakeFramedText(area, "White_Terr", QStringLiteral("0"), QRect(416, 120, 33, 17));
+  Label3 = MakeLabel(area, "Label3", QStringLiteral("Current move"), QRect(392, 184, 63, 13));
+  StaticText3 = MakeFramedText(area, "StaticText3", QStringLiteral("0"), QRect(416, 200, 34, 17));
+  StaticText1 = MakeSizingText(area, "StaticText1", QString(), QRect(384, 224, 4, 4));
+  Button1 = MakeButton(area, "Button1", QStringLiteral("Pass"), QRect(400, 264, 59, 25));
+  Button2 = MakeButton(area, "Button2", QStringLiteral("Undo"), QRect(400, 312, 59, 25));
+  Button3 = MakeButton(area, "Button3", QStringLiteral("Clear All"), QRect(400, 360, 59, 25));
+  // Of the window's tab stops only the buttons can take the focus here.
+  setTabOrder(Button1, Button2);
+  setTabOrder(Button2, Button3);
+}
+
+void TForm1::FormCreate(const QString& pictureFolder) {
+  canvas_.PrepareBoardPicture(pictureFolder);
+  SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
+  controller_ = std::make_unique<GameController>(canvas_, *this);
+  controller_->SetComputerGameWatcher([this] { return WatchComputerGame(); });
+}
+
+void TForm1::ConnectCommands() {
+  connect(Image1, &BoardImage::pressed, this, [this](int32_t x, int32_t y) {
+    RunCommand([&] { controller_->Image1MouseDown(x, y); });
+    Image1->update();
+  });
+  ConnectCommand(Button1, &GameController::Button1Click);
+  ConnectCommand(Button2, &GameController::Button2Click);
+  ConnectCommand(Button3, &GameController::Button3Click);
+  ConnectCommand(pbso, &GameController::pbsoClick);
+  ConnectCommand(pwso, &GameController::pwsoClick);
+  ConnectCommand(cwbc, &GameController::cwbcClick);
+  ConnectCommand(ctb, &GameController::ctbClick);
+  ConnectCommand(ctw, &GameController::ctwClick);
+  connect(ctbw, &QAction::triggered, this, [this] { PlayComputerGame(); });
+  connect(rules, &QAction::triggered, this, [this] { rulesClick(); });
+  connect(about, &QAction::triggered, this, [this] { aboutClick(); });
+}
+
+void TForm1::ConnectCommand(QAction* item, void (GameController::*command)()) {
+  connect(item, &QAction::triggered, this, [this, command] { RunBoardCommand(command); });
+}
+
+void TForm1::ConnectCommand(QPushButton* button, void (GameController::*command)()) {
+  connect(button, &QPushButton::clicked, this, [this, command] { RunBoardCommand(command); });
+}
+
+void TForm1::RunBoardCommand(void (GameController::*command)()) {
+  RunCommand([&] { (controller_.get()->*command)(); });
+  Image1->update();
+}
+
+void TForm1::PlayComputerGame() {
+  InputBlocker blocker;
+  computerGameBlocker_ = &blocker;
+  RunBoardCommand(&GameController::ctbwClick);
+  computerGameBlocker_ = nullptr;
+}
+
+bool TForm1::WatchComputerGame() {
+  if (computerGameBlocker_ == nullptr) return false;
+  clientArea_->repaint();
+  return computerGameBlocker_->StopRequested();
+}
+
+void TForm1::rulesClick() {
+  ShowInFront(rulesWindow_);
+}
+
+void TForm1::aboutClick() {
+  ShowInFront(aboutBox_);
+}
+
+void TForm1::ShowTurnStone(int32_t colour) {
+  clientArea_->ShowTurnStone(colour == White ? canvas_.WhiteStone : canvas_.BlackStone);
+}
+
+void TForm1::ShowMoveNumber(const QString& text) {
+  StaticText3->setText(text);
+}
+
+void TForm1::ShowBlackPoints(const QString& text) {
+  Black_Terr->setText(text);
+}
+
+void TForm1::ShowWhitePoints(const QString& text) {
+  White_Terr->setText(text);
+}
+
+void TForm1::ShowModeCaption(const QString& text) {
+  SetTextAndFit(*StaticText4, text);
+}
+
+void TForm1::ShowPassMessage(const QString& text) {
+  SetTextAndFit(*StaticText1, text);
+}

@@ -1,0 +1,31 @@
+// The program's start: the application's title and icon, the three windows created in their
+// order, the event loop, and the error box for a start that fails.
+#pragma once
+
+#include <QString>
+
+#include "app/about_box.h"
+#include "app/main_window.h"
+#include "app/rules_window.h"
+
+// The program's title: the caption of the error box and the name the desktop shows for it.
+inline constexpr char ApplicationTitle[] = "Zada Da";
+
+// Names the running application "Zada Da" and gives it the program icon.
+void TitleApplication();
+
+// The three windows, created in this order; the first is the main window. All are hidden.
+struct ProgramWindows {
+  // Throws what the main window's start-up throws (PictureError for a picture that cannot be
+  // read); the later windows are then not made.
+  explicit ProgramWindows(const QString& pictureFolder);
+
+  TForm1 Form1;
+  TForm2 Form2;
+  TAboutBox AboutBox;
+};
+
+// Runs the program inside an existing application: titles it, creates the windows, shows the main
+// window and runs the event loop until the main window closes. Returns 0 then; when the start
+// fails the error is shown in the error box and the result is 1.
+int RunProgram(const QString& pictureFolder);
