@@ -1,85 +1,56 @@
-// The area count. CountTerritory visits each empty region once on a padded copy of the colours;
-// FillTerritory and ClearTerritory keep the claim-and-withdraw fill for callers of their own.
+// The area count. CountTerritory looks at each empty region once, through bit masks of the
+// columns; FillTerritory and ClearTerritory keep the claim-and-withdraw fill for callers of their
+// own.
 #include "display/territory.h"
 
+#include <bit>
+
+#include "display/empty_regions.h"
 #include "engine/neighbours.h"
 
 namespace {
 
-// ---- The count: one visit per region ----
+// ---- The count ----
 
-// A copy of the board's colours with a border one point wide, so that neighbour steps need no
-// range test. Cells also record which empty points a fill has already reached.
-class RegionScan {
- public:
-  explicit RegionScan(Zere19r19& board);
+// The first group of colour whose ring has lost its entry stone, null on a sound board.
+const StoneGroup* FirstGroupWithoutEntry(const Zere19r19& board, int32_t colour) {
+  for (const StoneGroup* group = board.Record(colour).firstGroup; group != nullptr;
+       group = group->next) {
+    if (group->firstStone == nullptr) return group;
+  }
+  return nullptr;
+}
 
-  // The cell of a point of the board.
-  static int32_t CellOf(int32_t column, int32_t row) { return (column + 1) * kStride + row + 1; }
-
-  // Whether the cell is an empty point that no region claim has reached yet.
-  bool Unvisited(int32_t cell) const { return cells_[cell] == Empty; }
-
-  // Claims the empty region holding cell for colour, unless the region touches a stone of the
-  // other colour; returns the number of points claimed (0 for a refused region). In both cases
-  // the region counts as visited afterwards.
-  int32_t ClaimRegion(int32_t cell, int32_t colour);
-
- private:
-  static constexpr int32_t kStride = BoardLines + 2;
-  static constexpr int32_t kCells = kStride * kStride;
-  // Cell steps in direction order: a column is kStride cells long.
-  static constexpr int32_t kSteps[4] = {kStride, 1, -kStride, -1};
-  // Cells that are neither empty nor a stone: the border, and empty points already visited.
-  static constexpr int8_t kBorder = 2;
-  static constexpr int8_t kVisited = 3;
-
-  // Visits the region holding cell, keeping its cells in region_; true if it touches enemy.
-  bool CollectRegion(int32_t cell, int32_t enemy);
-
-  Zere19r19& board_;
-  int8_t cells_[kCells];
-  int16_t region_[BoardLines * BoardLines];
-  int32_t regionSize_ = 0;
-};
-
-RegionScan::RegionScan(Zere19r19& board) : board_(board) {
-  for (int8_t& cell : cells_)
-    cell = kBorder;
-  for (int32_t c = 0; c < BoardLines; ++c) {
-    for (int32_t r = 0; r < BoardLines; ++r) {
-      BoardPoint& point = board.points[c][r];
-      point.territoryMark = 0;
-      cells_[CellOf(c, r)] = static_cast<int8_t>(point.colour);
-    }
+// Claims the regions next to the stones of the groups in front of broken, as the count had when
+// it reached the broken group.
+void ClaimFromGroupsBefore(const Zere19r19& board, int32_t colour, const StoneGroup* broken,
+                           EmptyRegions& regions) {
+  for (const StoneGroup* group = board.Record(colour).firstGroup; group != broken;
+       group = group->next) {
+    const StoneNode* stone = group->firstStone;
+    do {
+      ForEachNeighbour(stone->column, stone->row, [&](int32_t column, int32_t row) {
+        if (board.points[column][row].colour == Empty) {
+          regions.ClaimUnlessForeign(regions.RegionOf(column, row));
+        }
+      });
+      stone = stone->next;
+    } while (stone != group->firstStone);
   }
 }
 
-bool RegionScan::CollectRegion(int32_t cell, int32_t enemy) {
-  bool touchesEnemy = false;
-  cells_[cell] = kVisited;
-  region_[0] = static_cast<int16_t>(cell);
-  regionSize_ = 1;
-  for (int32_t next = 0; next < regionSize_; ++next) {
-    const int32_t from = region_[next];
-    for (const int32_t step : kSteps) {
-      const int32_t to = from + step;
-      touchesEnemy = touchesEnemy || cells_[to] == enemy;
-      if (cells_[to] != Empty) continue;
-      cells_[to] = kVisited;
-      region_[regionSize_++] = static_cast<int16_t>(to);
+// Sets every point's mark, colour on the claimed points and 0 elsewhere; returns how many points
+// were claimed.
+int32_t WriteMarks(Zere19r19& board, int32_t colour, EmptyRegions& regions) {
+  int32_t claimed = 0;
+  for (int32_t column = 0; column < BoardLines; ++column) {
+    const uint32_t rows = regions.ClaimedRows(column);
+    claimed += std::popcount(rows);
+    for (int32_t row = 0; row < BoardLines; ++row) {
+      board.points[column][row].territoryMark = colour & -static_cast<int32_t>(rows >> row & 1);
     }
   }
-  return touchesEnemy;
-}
-
-int32_t RegionScan::ClaimRegion(int32_t cell, int32_t colour) {
-  if (CollectRegion(cell, -colour)) return 0;
-  for (int32_t i = 0; i < regionSize_; ++i) {
-    const int32_t claimed = region_[i];
-    board_.points[claimed / kStride - 1][claimed % kStride - 1].territoryMark = colour;
-  }
-  return regionSize_;
+  return claimed;
 }
 
 // ---- The standalone fill ----
@@ -116,27 +87,18 @@ bool ClearablePoint(const BoardPoint& point) {
 
 }  // namespace
 
+// The result is the same as claiming region by region from every side of every stone in the
+// order of the group list, but each region is looked at once, whatever number of stones border it.
 bool CountTerritory(Zere19r19& board, int32_t colour) {
-  RegionScan scan(board);
-  bool settled = true;
-  int32_t claimed = 0;
-  for (const StoneGroup* group = board.Record(colour).firstGroup; group != nullptr;
-       group = group->next) {
-    const StoneNode* const first = group->firstStone;
-    if (first == nullptr) return false;
-    const StoneNode* stone = first;
-    do {
-      ForEachNeighbour(stone->column, stone->row, [&](int32_t column, int32_t row) {
-        const int32_t cell = RegionScan::CellOf(column, row);
-        if (!scan.Unvisited(cell)) return;
-        const int32_t size = scan.ClaimRegion(cell, colour);
-        settled = settled && size > 0;
-        claimed += size;
-      });
-      stone = stone->next;
-    } while (stone != first);
+  EmptyRegions regions(board, colour);
+  if (const StoneGroup* broken = FirstGroupWithoutEntry(board, colour); broken != nullptr) {
+    // The count stops at the broken group, keeping what it had claimed until then.
+    ClaimFromGroupsBefore(board, colour, broken, regions);
+    WriteMarks(board, colour, regions);
+    return false;
   }
-  board.Record(colour).territoryCount = claimed;
+  const bool settled = regions.ClaimOwnRegions();
+  board.Record(colour).territoryCount = WriteMarks(board, colour, regions);
   return settled;
 }
 
