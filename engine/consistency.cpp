@@ -54,19 +54,20 @@ class Checker {
     for (int32_t c = 0; c < BoardLines; ++c) {
       for (int32_t r = 0; r < BoardLines; ++r) {
         const BoardPoint& point = board_.points[c][r];
-        const std::string where = "point " + At(c, r);
-        if (point.column != c || point.row != r) return Report(where + ": records its place wrong");
-        if (point.libertyMark != 0) return Report(where + ": libertyMark left set");
+        const auto where = [c, r] { return "point " + At(c, r); };
+        if (point.column != c || point.row != r)
+          return Report(where() + ": records its place wrong");
+        if (point.libertyMark != 0) return Report(where() + ": libertyMark left set");
         if (point.colour != Empty && point.colour != Black && point.colour != White) {
-          return Report(where + ": colour " + std::to_string(point.colour));
+          return Report(where() + ": colour " + std::to_string(point.colour));
         }
         if ((point.colour == Empty) != (point.stone == nullptr)) {
-          return Report(where + ": colour and stone disagree");
+          return Report(where() + ": colour and stone disagree");
         }
         if (point.stone == nullptr) continue;
         const StoneNode& stone = *point.stone;
         if (stone.colour != point.colour || stone.column != c || stone.row != r) {
-          return Report(where + ": its stone says " + At(stone.column, stone.row) + " colour " +
+          return Report(where() + ": its stone says " + At(stone.column, stone.row) + " colour " +
                         std::to_string(stone.colour));
         }
         bool sameGroupAsNeighbours = true;
@@ -77,28 +78,30 @@ class Checker {
           }
         });
         if (!sameGroupAsNeighbours)
-          return Report(where + ": touches a stone of its colour in another group");
+          return Report(where() + ": touches a stone of its colour in another group");
       }
     }
     return true;
   }
 
   // Walks a group's ring; true when it is a proper ring of the group's stones.
-  bool CheckRing(const StoneGroup* group, const std::string& where) {
-    if (group->firstStone == nullptr) return Report(where + ": no entry stone");
+  // where() names the group in a report; it is only called when something is wrong.
+  template <typename Where>
+  bool CheckRing(const StoneGroup* group, const Where& where) {
+    if (group->firstStone == nullptr) return Report(where() + ": no entry stone");
     int length = 0;
     const StoneNode* s = group->firstStone;
     do {
-      if (s == nullptr || ++length > kWalkLimit) return Report(where + ": ring is broken");
-      if (!stones_.insert(s).second) return Report(where + ": a stone is in two places");
+      if (s == nullptr || ++length > kWalkLimit) return Report(where() + ": ring is broken");
+      if (!stones_.insert(s).second) return Report(where() + ": a stone is in two places");
       if (s->group != group)
-        return Report(where + ": stone at " + At(s->column, s->row) + " points to another group");
+        return Report(where() + ": stone at " + At(s->column, s->row) + " points to another group");
       if (s->colour != group->colour)
-        return Report(where + ": stone of another colour in the ring");
+        return Report(where() + ": stone of another colour in the ring");
       s = s->next;
     } while (s != group->firstStone);
     if (length != group->stones) {
-      return Report(where + ": ring has " + std::to_string(length) + " stones, count says " +
+      return Report(where() + ": ring has " + std::to_string(length) + " stones, count says " +
                     std::to_string(group->stones));
     }
     return true;
@@ -125,22 +128,24 @@ class Checker {
       for (const StoneGroup* g = record.firstGroup; g != nullptr; g = g->next) {
         if (++walked > kWalkLimit) return Report("group list has a cycle");
         if (!groups_.insert(g).second) return Report("a group is in two places");
-        const std::string where =
-            "group at " + (g->firstStone ? At(g->firstStone->column, g->firstStone->row) : "?");
-        if (g->colour != colour) return Report(where + ": in the list of the other colour");
+        const auto where = [g] {
+          return "group at " +
+                 (g->firstStone ? At(g->firstStone->column, g->firstStone->row) : "?");
+        };
+        if (g->colour != colour) return Report(where() + ": in the list of the other colour");
         if (!CheckRing(g, where)) return false;
         const StoneNode* s = g->firstStone;
         do {
           if (board_.points[s->column][s->row].stone != s)
-            return Report(where + ": a stone is not on its point");
+            return Report(where() + ": a stone is not on its point");
           s = s->next;
         } while (s != g->firstStone);
         const int32_t liberties = Liberties(g);
         if (liberties != g->liberties) {
-          return Report(where + ": " + std::to_string(liberties) + " liberties, count says " +
+          return Report(where() + ": " + std::to_string(liberties) + " liberties, count says " +
                         std::to_string(g->liberties));
         }
-        if (liberties == 0) return Report(where + ": on the board without a liberty");
+        if (liberties == 0) return Report(where() + ": on the board without a liberty");
         stonesOnBoard += g->stones;
       }
       if (stonesOnBoard != record.stonesOnBoard) {
@@ -180,24 +185,29 @@ class Checker {
   }
 
   bool CheckRecord(const Zere19r19::gomove& m, int32_t depth) {
-    const std::string where = "history record " + std::to_string(depth) + " from the top";
-    if (m.colour != Black && m.colour != White) return Report(where + ": bad colour");
-    if (m.column < 0 && (m.column != -1 || m.row != -1)) return Report(where + ": bad pass point");
-    if (m.column >= 0 && !OnBoard(m.column, m.row)) return Report(where + ": point off the board");
+    const auto where = [depth] {
+      return "history record " + std::to_string(depth) + " from the top";
+    };
+    if (m.colour != Black && m.colour != White) return Report(where() + ": bad colour");
+    if (m.column < 0 && (m.column != -1 || m.row != -1))
+      return Report(where() + ": bad pass point");
+    if (m.column >= 0 && !OnBoard(m.column, m.row))
+      return Report(where() + ": point off the board");
     const StoneGroup* last = nullptr;
     int32_t captured = 0;
     for (const StoneGroup* g : m.captured) {
       if (g == nullptr) continue;
       last = g;
-      if (!groups_.insert(g).second) return Report(where + ": a captured group is in two places");
-      if (g->next != nullptr) return Report(where + ": captured group still linked");
-      if (g->colour != -m.colour) return Report(where + ": captured group of the mover's colour");
-      if (!CheckRing(g, where + ", captured group")) return false;
+      if (!groups_.insert(g).second) return Report(where() + ": a captured group is in two places");
+      if (g->next != nullptr) return Report(where() + ": captured group still linked");
+      if (g->colour != -m.colour) return Report(where() + ": captured group of the mover's colour");
+      if (!CheckRing(g, [&where] { return where() + ", captured group"; })) return false;
       captured += g->stones;
     }
-    if (last != m.lastCaptured) return Report(where + ": lastCaptured is not the highest capture");
+    if (last != m.lastCaptured)
+      return Report(where() + ": lastCaptured is not the highest capture");
     if (captured != m.capturedStones) {
-      return Report(where + ": captured " + std::to_string(captured) + " stones, record says " +
+      return Report(where() + ": captured " + std::to_string(captured) + " stones, record says " +
                     std::to_string(m.capturedStones));
     }
     return true;
