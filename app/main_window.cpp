@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLayout>
+#include <QScopedValueRollback>
 #include <ctime>
 
 #include "app/error_box.h"
@@ -139,10 +140,13 @@ void TForm1::RunBoardCommand(void (GameController::*command)()) {
 }
 
 void TForm1::PlayComputerGame() {
-  InputBlocker blocker;
-  computerGameBlocker_ = &blocker;
-  RunBoardCommand(&GameController::ctbwClick);
-  computerGameBlocker_ = nullptr;
+  // The blocker is gone before an error box can open, so the box can be answered.
+  RunCommand([this] {
+    InputBlocker blocker;
+    const QScopedValueRollback<InputBlocker*> watching(computerGameBlocker_, &blocker);
+    controller_->ctbwClick();
+  });
+  Image1->update();
 }
 
 bool TForm1::WatchComputerGame() {

@@ -10,6 +10,8 @@
 
 void TitleApplication() {
   QGuiApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
+  // Lets the desktop match the running program to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("zadada"));
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ProgramIconImage())));
 }
 

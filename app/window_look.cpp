@@ -99,7 +99,7 @@ QLabel* MakeSizingText(QWidget* parent, const char* name, const QString& text,
 void SetTextAndFit(QLabel& label, const QString& text) {
   label.setText(text);
   const QSize textSize =
-      text.isEmpty() ? QSize() : QFontMetrics(label.font()).size(Qt::TextSingleLine, text);
+      text.isEmpty() ? QSize(0, 0) : QFontMetrics(label.font()).size(Qt::TextSingleLine, text);
   label.resize(textSize + QSize(2 * SizingTextMargin, 2 * SizingTextMargin));
 }
 

@@ -46,12 +46,14 @@ class RecordingPanel final : public StatusPanel {
 };
 
 // While alive, answers every message box that opens: keeps its caption, text, icon and buttons,
-// then presses OK.
+// then clicks OK with the mouse. A box that a click cannot close (because something swallows the
+// user's input) is closed without it and counted.
 class MessageBoxCatcher {
  public:
   MessageBoxCatcher();
 
-  int boxes = 0;  // How many boxes were answered.
+  int boxes = 0;      // How many boxes were answered.
+  int deafBoxes = 0;  // How many of them ignored the click on OK.
   QString caption;
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
