@@ -1,5 +1,6 @@
 #include "display/empty_regions.h"
 
+#include <cassert>
 #include <utility>
 
 EmptyRegions::EmptyRegions(const Zere19r19& board, int32_t colour) {
@@ -74,10 +75,12 @@ void EmptyRegions::Join(int32_t a, int32_t b) {
 }
 
 int32_t EmptyRegions::RegionOf(int32_t column, int32_t row) {
-  for (int32_t run = firstRun_[column]; run < firstRun_[column + 1]; ++run) {
-    if ((runs_[run].rows >> row & 1) != 0) return Root(run);
+  int32_t run = firstRun_[column];
+  while ((runs_[run].rows >> row & 1) == 0) {
+    ++run;
+    assert(run < firstRun_[column + 1] && "RegionOf: the point is not empty");
   }
-  return -1;
+  return Root(run);
 }
 
 void EmptyRegions::ClaimUnlessForeign(int32_t region) {

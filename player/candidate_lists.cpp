@@ -42,14 +42,12 @@ BoardPoint* NewListNode(Zere19r19& board, BoardPoint* next, StoneNode* stone) {
 int32_t BuildEmptyList(Zere19r19& board) {
   BoardPoint* front = nullptr;
   int32_t count = 0;
-  // Written without a branch on the colour, which a random position would mispredict half the
-  // time: a stone's listNext is written too, but it means nothing and nobody reads it.
   for (auto& column : board.points) {
     for (BoardPoint& point : column) {
-      const bool empty = point.colour == Empty;
+      if (point.colour != Empty) continue;
       point.listNext = front;
-      front = empty ? &point : front;
-      count += empty ? 1 : 0;
+      front = &point;
+      ++count;
     }
   }
   board.emptyList->listNext = front;
