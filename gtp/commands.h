@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
