@@ -115,7 +115,11 @@ int main(int argc, char** argv) {
       ++lineNumber;
       const std::string where = file + ":" + std::to_string(lineNumber);
       line = ReplaceAll(ReplaceAll(line, "@DATA@", argv[3]), "@TMP@", scratch.string());
-      if (const std::optional<Expectation> expected = ParseExpectation(line)) {
+      const std::optional<Expectation> expected = ParseExpectation(line);
+      if (!expected && line.rfind("#?", 0) == 0) {
+        Report(counts, false, where, "expectation without [REGEX]");
+      }
+      if (expected) {
         const bool good = last && last->ok == expected->ok &&
                           std::regex_match(last->text, std::regex(expected->regex));
         Report(counts, good, where,
