@@ -1,6 +1,5 @@
 #include "app/error_box.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 
 QString WithFullStop(const QString& message) {
@@ -9,7 +8,7 @@ QString WithFullStop(const QString& message) {
 }
 
 void ShowErrorBox(const QString& message) {
-  QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+  QMessageBox box(QMessageBox::Critical, QString::fromLatin1(ApplicationTitle),
                   WithFullStop(message), QMessageBox::Ok);
   box.exec();
 }

@@ -6,10 +6,13 @@
 #include <exception>
 #include <utility>
 
+// The program's title, the caption of the error box.
+inline constexpr char ApplicationTitle[] = "Zada Da";
+
 // message with a full stop appended when it is not empty and its last character sorts after '.'.
 QString WithFullStop(const QString& message);
 
-// Shows message (with its full stop) in a box captioned with the application's title, with a stop
+// Shows message (with its full stop) in a box captioned with the program's title, with a stop
 // icon and an OK button; returns when the box is closed.
 void ShowErrorBox(const QString& message);
 

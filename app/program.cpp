@@ -8,9 +8,10 @@
 #include "app/error_box.h"
 #include "display/artwork.h"
 
-void TitleApplication() {
-  QGuiApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
-  // Lets the desktop match the running program to its menu entry and icon.
+// The title "Zada Da" is not set as the application's display name: the window system would
+// append it to every window's caption, and the captions are the program's own texts.
+void PrepareApplication() {
+  // Lets the desktop match the running program to its menu entry, which names it "Zada Da".
   QGuiApplication::setDesktopFileName(QStringLiteral("zadada"));
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(ProgramIconImage())));
 }
@@ -21,7 +22,7 @@ ProgramWindows::ProgramWindows(const QString& pictureFolder) : Form1(pictureFold
 
 int RunProgram(const QString& pictureFolder) {
   try {
-    TitleApplication();
+    PrepareApplication();
     ProgramWindows windows(pictureFolder);
     windows.Form1.show();
     QApplication::exec();

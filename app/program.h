@@ -1,5 +1,5 @@
-// The program's start: the application's title and icon, the three windows created in their
-// order, the event loop, and the error box for a start that fails.
+// The program's start: the application's icon, the three windows created in their order, the
+// event loop, and the error box for a start that fails.
 #pragma once
 
 #include <QString>
@@ -8,11 +8,8 @@
 #include "app/main_window.h"
 #include "app/rules_window.h"
 
-// The program's title: the caption of the error box and the name the desktop shows for it.
-inline constexpr char ApplicationTitle[] = "Zada Da";
-
-// Names the running application "Zada Da" and gives it the program icon.
-void TitleApplication();
+// Gives the running application the program icon and names the desktop entry it belongs to.
+void PrepareApplication();
 
 // The three windows, created in this order; the first is the main window. All are hidden.
 struct ProgramWindows {
@@ -25,7 +22,7 @@ struct ProgramWindows {
   TAboutBox AboutBox;
 };
 
-// Runs the program inside an existing application: titles it, creates the windows, shows the main
-// window and runs the event loop until the main window closes. Returns 0 then; when the start
+// Runs the program inside an existing application: prepares it, creates the windows, shows the
+// main window and runs the event loop until the main window closes. Returns 0 then; when the start
 // fails the error is shown in the error box and the result is 1.
 int RunProgram(const QString& pictureFolder);

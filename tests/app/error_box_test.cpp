@@ -43,8 +43,6 @@ class ErrorBoxTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { TitleApplication(); }
-
   void FullStopFollowsOnlyCharactersAboveIt_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");

@@ -26,7 +26,7 @@ class HelpWindowsTest : public QObject {
   QPlainTextEdit* Memo() { return Rules().findChild<QPlainTextEdit*>(QStringLiteral("Memo1")); }
 
  private slots:
-  void initTestCase() { TitleApplication(); }
+  void initTestCase() { PrepareApplication(); }
 
   void init() {
     windows_ = std::make_unique<ProgramWindows>(PictureFolder());

@@ -93,7 +93,7 @@ class MainWindowPlayTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { TitleApplication(); }
+  void initTestCase() { PrepareApplication(); }
 
   void init() {
     windows_ = std::make_unique<ProgramWindows>(PictureFolder());
