@@ -1,8 +1,8 @@
 // The computer's decision: joint capture, escape, capture, a random point, or a pass.
 //
 // Every candidate is judged by a trial move on the live board that is taken back at once, so the
-// rules bind the computer exactly as they bind a person. The rules are tried in a fixed order and
-// each keeps the first of equally good candidates, in the order of the atari lists.
+// rules bind the computer exactly as they bind a person. The rules are tried in a fixed order;
+// within a rule, candidates are taken in the order of the atari lists.
 #include "player/computer_player.h"
 
 #include "engine/neighbours.h"
@@ -45,7 +45,8 @@ class Trial {
   const bool legal_;
 };
 
-// Whether the stone's group would keep at least two liberties after playing the candidate.
+// Whether a stone of the decision's colour at the candidate's point is legal and its group keeps
+// at least two liberties.
 bool TrialKeepsTwoLiberties(Decision& decision, const BoardPoint& candidate) {
   const Trial trial(decision.board, candidate, decision.colour);
   return trial.Legal() && trial.Group().liberties > 1;
