@@ -80,6 +80,13 @@ class HelpWindowsTest : public QObject {
     QVERIFY(Rules().isVisible());
   }
 
+  // Closing the main window ends the program even while a help window is open.
+  void OnlyTheMainWindowKeepsTheProgramRunning() {
+    QVERIFY(windows_->Form1.testAttribute(Qt::WA_QuitOnClose));
+    QVERIFY(!Rules().testAttribute(Qt::WA_QuitOnClose));
+    QVERIFY(!About().testAttribute(Qt::WA_QuitOnClose));
+  }
+
   void HowToDoesNothing() {
     QAction* tips = windows_->Form1.findChild<QAction*>(QStringLiteral("tips"));
     tips->trigger();
