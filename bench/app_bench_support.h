@@ -15,7 +15,7 @@
 
 // The program's three windows with the main window shown and painted once, as after start-up.
 inline std::unique_ptr<ProgramWindows> OpenProgramWindows() {
-  TitleApplication();
+  PrepareApplication();
   auto windows = std::make_unique<ProgramWindows>(QCoreApplication::applicationDirPath());
   windows->Form1.show();
   QCoreApplication::processEvents();
