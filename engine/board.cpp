@@ -1,6 +1,7 @@
 #include "engine/board.h"
 
 #include <cassert>
+#include <utility>
 
 #include "engine/neighbours.h"
 
@@ -84,13 +85,15 @@ void Zere19r19::PlaceStone(int32_t column, int32_t row, int32_t colour) {
   stone->group = NewGroup(column, row, colour);
 }
 
-StoneGroup* Zere19r19::NewGroup(int32_t column, int32_t row, int32_t colour) {
+StoneGroup* Zere19r19::TakeGroupRecord() {
   StoneGroup* group = freeGroups;
-  if (group != nullptr) {
-    freeGroups = group->next;
-  } else {
-    group = groupPool_.Make();
-  }
+  if (group == nullptr) return groupPool_.Make();
+  freeGroups = group->next;
+  return group;
+}
+
+StoneGroup* Zere19r19::NewGroup(int32_t column, int32_t row, int32_t colour) {
+  StoneGroup* group = TakeGroupRecord();
   ColorRecord& record = Record(colour);
   group->next = record.firstGroup;
   record.firstGroup = group;
@@ -112,8 +115,78 @@ StoneGroup* Zere19r19::UnlinkGroup(StoneGroup* group, int32_t colour, StoneGroup
   return group;
 }
 
+void Zere19r19::ReplaceGroup(StoneGroup* group, StoneGroup* replacement, int32_t colour) {
+  StoneGroup** slot = &Record(colour).firstGroup;
+  while (*slot != group) {
+    assert(*slot != nullptr && "ReplaceGroup: group is not in its colour's list");
+    slot = &(*slot)->next;
+  }
+  *slot = replacement;
+  replacement->next = group->next;
+}
+
+void Zere19r19::Relabel(StoneNode* start, StoneGroup* group) {
+  for (StoneNode* s = start; s->group != group; s = s->next)
+    s->group = group;
+}
+
+void Zere19r19::MergeGroups(StoneNode* stone, StoneNode* other) {
+  StoneGroup* group = stone->group;
+  StoneGroup* joined = other->group;
+  const int32_t colour = stone->colour;
+  // Provisional: TryMove sets the exact count after the joins.
+  const int32_t liberties = group->liberties + joined->liberties - 1;
+  const int32_t stones = group->stones + joined->stones;
+  if (joined->stones > group->stones) {
+    // Relabelling the smaller ring gives the same group for less: the joined group's record
+    // takes the new group's place at the front of the list, with its entry stone, and the new
+    // group's record goes to the free list instead. SplitGroup mirrors this exactly.
+    Relabel(stone, joined);
+    UnlinkGroup(joined, colour, nullptr);
+    ReplaceGroup(group, joined, colour);
+    joined->firstStone = group->firstStone;
+    group->next = freeGroups;
+    freeGroups = group;
+    group = joined;
+  } else {
+    Relabel(other, group);
+    freeGroups = UnlinkGroup(joined, colour, freeGroups);
+  }
+  group->liberties = liberties;
+  group->stones = stones;
+  std::swap(stone->next, other->next);
+}
+
+void Zere19r19::SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, int32_t liberties,
+                           int32_t restStones) {
+  const int32_t colour = stone->colour;
+  if (stones <= restStones) {
+    StoneGroup* split = NewGroup(other->column, other->row, colour);
+    split->stones = stones;
+    split->liberties = liberties;
+    Relabel(other, split);
+    return;
+  }
+  // MergeGroups kept the larger joined group's record for the whole: it goes back to that group
+  // at the front of the list, and the rest takes the record the join freed, in the whole's place.
+  StoneGroup* merged = stone->group;
+  StoneGroup* rest = TakeGroupRecord();
+  rest->colour = colour;
+  rest->liberties = merged->liberties;
+  rest->stones = restStones;
+  rest->firstStone = merged->firstStone;
+  Relabel(stone, rest);
+  ReplaceGroup(merged, rest, colour);
+  ColorRecord& record = Record(colour);
+  merged->next = record.firstGroup;
+  record.firstGroup = merged;
+  merged->firstStone = other;
+  merged->stones = stones;
+  merged->liberties = liberties;
+}
+
 void Zere19r19::AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta) {
-  StoneGroup* seen[4];
+  StoneGroup* seen[4] = {};
   int32_t seenCount = 0;
   ForEachNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
     const BoardPoint& neighbour = points[ncolumn][nrow];

@@ -116,6 +116,62 @@ class Zere19r19 {
   gomove* Newest() const { return history->prev; }
 
  private:
+  // A group record from freeGroups, or a new one when the list is empty; its fields are unset.
+  StoneGroup* TakeGroupRecord();
+
+  // Puts replacement where group stands in colour's list; group must be there.
+  void ReplaceGroup(StoneGroup* group, StoneGroup* replacement, int32_t colour);
+
+  // Points every stone of the ring through start at group, stopping at one that already does.
+  void Relabel(StoneNode* start, StoneGroup* group);
+
+  // Joins the group of other into the group of the new stone, which is first in its colour's
+  // list, and merges the rings. Only the smaller ring is relabelled: when the joined group is
+  // the larger, its record becomes the whole and the new stone's record is freed instead.
+  void MergeGroups(StoneNode* stone, StoneNode* other);
+
+  // Undoes the MergeGroups of other's group (stones and liberties as recorded at the join) after
+  // the rings were split; restStones is what stays with the new stone. The group split off goes
+  // to the front of its colour's list.
+  void SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, int32_t liberties,
+                  int32_t restStones);
+
+  // When the newest move captured nothing, sets the exact liberty count of the new stone's group
+  // from what JoinNeighbour counted and recorded, without walking the largest group joined, and
+  // returns true. Returns false, changing nothing, when the move captured: CountLiberties must
+  // count then.
+  bool CountLibertiesFromJoins(int32_t column, int32_t row);
+
+  // After a move that joined one group and captured nothing: takes off the count the empty
+  // neighbours of the new stone that were that group's liberties already.
+  void DiscountSharedLiberties(int32_t column, int32_t row);
+
+  // After a move that joined several groups and captured nothing: the largest joined group's
+  // recorded count less this point, plus the liberties of the other stones that group lacks.
+  // Uses libertyMark on the other stones' points and their liberties and clears it again.
+  void CountLibertiesBesideLargest(int32_t column, int32_t row, int32_t largest);
+
+  // Fills others with the new stone and the stones of every group it joined except the one
+  // joined through direction largest; returns how many.
+  int32_t StonesBesideLargest(int32_t column, int32_t row, int32_t largest, StoneNode** others);
+
+  // True when a stone of group whose point has no libertyMark stands next to the point.
+  bool TouchesUnmarkedStone(int32_t column, int32_t row, const StoneGroup* group) const;
+
+  // JoinNeighbour's join: records the group of other, unless it is the new stone's already, and
+  // merges it into the new stone's group.
+  void JoinGroup(StoneNode* stone, StoneNode* other, int32_t direction);
+
+  // JoinNeighbour's enemy neighbour: takes the liberty once per move and captures the group of
+  // other when that was its last, recording the capture in the newest record.
+  void ChargeEnemyGroup(StoneNode* stone, StoneNode* other, int32_t direction);
+
+  // UndoNeighbour's capture: puts the group back on the board at the front of its colour's list.
+  void RestoreCaptured(StoneGroup* captured);
+
+  // UndoNeighbour's join: splits the rings and gives the joined stones their group back.
+  void SplitJoined(int32_t column, int32_t row, int32_t ncolumn, int32_t nrow, int32_t direction);
+
   // Adds delta to the liberties of each distinct group of colour with a stone next to the point.
   void AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta);
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/board.h"
+#include "engine/neighbours.h"
 
 void Zere19r19::PushMove(int32_t column, int32_t row, int32_t colour) {
   gomove* move = freeMoves;
@@ -58,10 +59,11 @@ void Zere19r19::TakeBack(bool redraw) {
   }
   if (x >= 0) {
     // The reverse of TryMove's direction order: each ring split undoes the latest remaining join.
-    UndoNeighbour(x, y, x, y - 1, 3);
-    UndoNeighbour(x, y, x - 1, y, 2);
-    UndoNeighbour(x, y, x, y + 1, 1);
-    UndoNeighbour(x, y, x + 1, y, 0);
+    // Only the directions with a capture or a join recorded have anything to undo.
+    for (int32_t d = 3; d >= 0; --d) {
+      if (move->captured[d] != nullptr || move->joinedStones[d] > 0)
+        UndoNeighbour(x, y, x + kDirectionColumn[d], y + kDirectionRow[d], d);
+    }
     ReturnLiberties(x, y);
     BoardPoint& point = points[x][y];
     StoneNode* stone = point.stone;
@@ -83,36 +85,42 @@ void Zere19r19::UndoNeighbour(int32_t column, int32_t row, int32_t ncolumn, int3
                               int32_t direction) {
   if (!OnBoard(ncolumn, nrow)) return;
   const gomove* move = history->prev;
+  if (move->captured[direction] != nullptr) RestoreCaptured(move->captured[direction]);
+  // A join in this direction means the neighbour holds a stone of this colour, so the record
+  // alone decides, without a look at the point.
+  if (move->joinedStones[direction] > 0) SplitJoined(column, row, ncolumn, nrow, direction);
+}
+
+void Zere19r19::RestoreCaptured(StoneGroup* captured) {
   const int32_t colour = history->colour;
+  StoneNode* s = captured->firstStone;
+  do {
+    BoardPoint& point = points[s->column][s->row];
+    point.colour = s->colour;
+    point.stone = s;
+    AdjustAdjacentGroups(s->column, s->row, colour, -1);
+    s = s->next;
+  } while (s != captured->firstStone);
+  // Its liberties stay 0 here; ReturnLiberties gives back its one liberty, this move's point.
+  ColorRecord& enemy = Record(-colour);
+  captured->next = enemy.firstGroup;
+  enemy.firstGroup = captured;
+  enemy.stonesOnBoard += captured->stones;
+}
 
-  if (StoneGroup* captured = move->captured[direction]; captured != nullptr) {
-    StoneNode* s = captured->firstStone;
-    do {
-      BoardPoint& point = points[s->column][s->row];
-      point.colour = s->colour;
-      point.stone = s;
-      AdjustAdjacentGroups(s->column, s->row, colour, -1);
-      s = s->next;
-    } while (s != captured->firstStone);
-    // Its liberties stay 0 here; ReturnLiberties gives back its one liberty, this move's point.
-    ColorRecord& enemy = Record(-colour);
-    captured->next = enemy.firstGroup;
-    enemy.firstGroup = captured;
-    enemy.stonesOnBoard += captured->stones;
-  }
-
-  const BoardPoint& neighbour = points[ncolumn][nrow];
-  if (neighbour.colour == Empty || neighbour.colour != points[column][row].colour) return;
-  if (move->joinedStones[direction] <= 0) return;
-
+void Zere19r19::SplitJoined(int32_t column, int32_t row, int32_t ncolumn, int32_t nrow,
+                            int32_t direction) {
+  const gomove* move = history->prev;
   StoneNode* stone = points[column][row].stone;
-  StoneNode* other = neighbour.stone;
+  StoneNode* other = points[ncolumn][nrow].stone;
+  assert(other != nullptr && other->colour == stone->colour && "SplitJoined: no joined stone");
   std::swap(stone->next, other->next);
-  StoneGroup* split = NewGroup(ncolumn, nrow, colour);
-  split->stones = move->joinedStones[direction];
-  split->liberties = move->joinedLiberties[direction];
-  for (StoneNode* s = other; s->group != split; s = s->next)
-    s->group = split;
+  // What stayed with the new stone: itself and the groups joined through lower directions.
+  int32_t restStones = 1;
+  for (int32_t d = 0; d < direction; ++d)
+    restStones += move->joinedStones[d];
+  SplitGroup(stone, other, move->joinedStones[direction], move->joinedLiberties[direction],
+             restStones);
 }
 
 void Zere19r19::ReturnLiberties(int32_t column, int32_t row) {

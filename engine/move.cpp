@@ -1,6 +1,5 @@
 // Move execution and legality: TryMove, Pass and their helpers.
 #include <cassert>
-#include <utility>
 
 #include "engine/board.h"
 #include "engine/neighbours.h"
@@ -17,11 +16,20 @@ bool Zere19r19::TryMove(int32_t column, int32_t row, int32_t colour, bool commit
   PlaceStone(column, row, colour);
   PushMove(column, row, colour);
   // TakeBack undoes the directions in the reverse of this order, which keeps the rings exact.
-  JoinNeighbour(column, row, column + 1, row, 0);
-  JoinNeighbour(column, row, column, row + 1, 1);
-  JoinNeighbour(column, row, column - 1, row, 2);
-  JoinNeighbour(column, row, column, row - 1, 3);
-  CountLiberties(column, row);
+  // Most neighbours are empty; their provisional liberty is counted here, without the call.
+  const auto join = [&](int32_t ncolumn, int32_t nrow, int32_t direction) {
+    if (points[ncolumn][nrow].colour == Empty) {
+      ++point.stone->group->liberties;
+    } else {
+      JoinNeighbour(column, row, ncolumn, nrow, direction);
+    }
+  };
+  if (column + 1 < BoardLines) join(column + 1, row, 0);
+  if (row + 1 < BoardLines) join(column, row + 1, 1);
+  if (column > 0) join(column - 1, row, 2);
+  if (row > 0) join(column, row - 1, 3);
+  // Most moves capture nothing; their count needs no walk of the largest group joined.
+  if (!CountLibertiesFromJoins(column, row)) CountLiberties(column, row);
 
   const gomove* move = history->prev;
   const bool suicide = point.stone->group->liberties <= 0;
@@ -46,41 +54,39 @@ void Zere19r19::JoinNeighbour(int32_t column, int32_t row, int32_t ncolumn, int3
                               int32_t direction) {
   if (!OnBoard(ncolumn, nrow)) return;
   StoneNode* stone = points[column][row].stone;
-  StoneGroup* group = stone->group;
-  const int32_t colour = stone->colour;
-  BoardPoint& neighbour = points[ncolumn][nrow];
+  const BoardPoint& neighbour = points[ncolumn][nrow];
   if (neighbour.colour == Empty) {
-    ++group->liberties;  // Provisional: CountLiberties sets the exact count.
-    return;
+    ++stone->group->liberties;  // Provisional: TryMove sets the exact count after the joins.
+  } else if (neighbour.colour == stone->colour) {
+    JoinGroup(stone, neighbour.stone, direction);
+  } else {
+    ChargeEnemyGroup(stone, neighbour.stone, direction);
   }
-  StoneNode* other = neighbour.stone;
-  StoneGroup* otherGroup = other->group;
+}
+
+void Zere19r19::JoinGroup(StoneNode* stone, StoneNode* other, int32_t direction) {
+  const StoneGroup* joined = other->group;
+  if (joined == stone->group) return;  // Already joined through an earlier direction.
   gomove* move = history->prev;
+  move->joinedStones[direction] = joined->stones;
+  move->joinedLiberties[direction] = joined->liberties;
+  MergeGroups(stone, other);
+}
 
-  if (neighbour.colour == colour) {
-    if (otherGroup == group) return;  // Already joined through an earlier direction.
-    move->joinedStones[direction] = otherGroup->stones;
-    move->joinedLiberties[direction] = otherGroup->liberties;
-    for (StoneNode* s = other; s->group != group; s = s->next)
-      s->group = group;
-    group->liberties += otherGroup->liberties - 1;
-    group->stones += otherGroup->stones;
-    freeGroups = UnlinkGroup(otherGroup, colour, freeGroups);
-    std::swap(stone->next, other->next);
-    return;
-  }
-
+void Zere19r19::ChargeEnemyGroup(StoneNode* stone, StoneNode* other, int32_t direction) {
+  StoneGroup* enemy = other->group;
   // An enemy group loses one liberty to this move however many sides it touches.
   bool charged = false;
   for (int32_t d = 0; d < direction; ++d)
-    charged = charged || libertyTaken[d] == otherGroup;
+    charged = charged || libertyTaken[d] == enemy;
   if (!charged) {
-    --otherGroup->liberties;
-    libertyTaken[direction] = otherGroup;
+    --enemy->liberties;
+    libertyTaken[direction] = enemy;
   }
-  if (otherGroup->liberties != 0) return;
+  if (enemy->liberties != 0) return;
 
   // Capture: the group leaves the board whole, kept by the record for take-back.
+  const int32_t colour = stone->colour;
   StoneNode* s = other;
   do {
     BoardPoint& freed = points[s->column][s->row];
@@ -89,15 +95,19 @@ void Zere19r19::JoinNeighbour(int32_t column, int32_t row, int32_t ncolumn, int3
     AdjustAdjacentGroups(s->column, s->row, colour, +1);
     s = s->next;
   } while (s != other);
-  UnlinkGroup(otherGroup, -colour, nullptr);
-  move->captured[direction] = otherGroup;
-  move->lastCaptured = otherGroup;
-  Record(-colour).stonesOnBoard -= otherGroup->stones;
-  move->capturedStones += otherGroup->stones;
+  UnlinkGroup(enemy, -colour, nullptr);
+  gomove* move = history->prev;
+  move->captured[direction] = enemy;
+  move->lastCaptured = enemy;
+  Record(-colour).stonesOnBoard -= enemy->stones;
+  move->capturedStones += enemy->stones;
 }
 
 void Zere19r19::CountLiberties(int32_t column, int32_t row) {
   StoneNode* start = points[column][row].stone;
+  // Each liberty is marked once and remembered, so that clearing the marks visits only them
+  // rather than every neighbour of every stone again.
+  BoardPoint* marked[BoardLines * BoardLines];
   int32_t count = 0;
   StoneNode* s = start;
   do {
@@ -105,19 +115,105 @@ void Zere19r19::CountLiberties(int32_t column, int32_t row) {
       BoardPoint& neighbour = points[ncolumn][nrow];
       if (neighbour.colour == Empty && neighbour.libertyMark == 0) {
         neighbour.libertyMark = 1;
-        ++count;
+        marked[count++] = &neighbour;
       }
     });
     s = s->next;
   } while (s != start);
   start->group->liberties = count;
-  do {
-    ForEachNeighbour(s->column, s->row, [&](int32_t ncolumn, int32_t nrow) {
-      BoardPoint& neighbour = points[ncolumn][nrow];
-      if (neighbour.colour == Empty) neighbour.libertyMark = 0;
+  for (int32_t i = 0; i < count; ++i)
+    marked[i]->libertyMark = 0;
+}
+
+bool Zere19r19::CountLibertiesFromJoins(int32_t column, int32_t row) {
+  const gomove* move = history->prev;
+  if (move->capturedStones != 0) return false;
+  int32_t largest = -1;
+  int32_t joins = 0;
+  for (int32_t d = 0; d < 4; ++d) {
+    const int32_t stones = move->joinedStones[d];
+    if (stones <= 0) continue;
+    ++joins;
+    if (largest < 0 || stones > move->joinedStones[largest]) largest = d;
+  }
+  // Without a join JoinNeighbour counted each empty neighbour once: exact already.
+  if (joins == 1) DiscountSharedLiberties(column, row);
+  if (joins > 1) CountLibertiesBesideLargest(column, row, largest);
+  return true;
+}
+
+void Zere19r19::DiscountSharedLiberties(int32_t column, int32_t row) {
+  // JoinNeighbour added the joined group's count less this point, and one for each empty
+  // neighbour; those that were the joined group's liberties already were counted twice.
+  const StoneNode* stone = points[column][row].stone;
+  StoneGroup* group = stone->group;
+  ForEachNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
+    if (points[ncolumn][nrow].colour != Empty) return;
+    const bool shared = AnyNeighbour(ncolumn, nrow, [&](int32_t ocolumn, int32_t orow) {
+      const StoneNode* other = points[ocolumn][orow].stone;
+      return other != nullptr && other != stone && other->group == group;
     });
-    s = s->next;
-  } while (s != start);
+    if (shared) --group->liberties;
+  });
+}
+
+void Zere19r19::CountLibertiesBesideLargest(int32_t column, int32_t row, int32_t largest) {
+  // The largest joined group's liberties are known: its recorded count less this point. Only
+  // the other stones are walked, marked so that the largest group's stones are told apart.
+  StoneNode* others[BoardLines * BoardLines];
+  const int32_t otherCount = StonesBesideLargest(column, row, largest, others);
+  for (int32_t i = 0; i < otherCount; ++i)
+    points[others[i]->column][others[i]->row].libertyMark = 1;
+
+  StoneGroup* group = others[0]->group;
+  BoardPoint* seen[BoardLines * BoardLines];
+  int32_t seenCount = 0;
+  int32_t added = 0;
+  for (int32_t i = 0; i < otherCount; ++i) {
+    ForEachNeighbour(others[i]->column, others[i]->row, [&](int32_t ncolumn, int32_t nrow) {
+      BoardPoint& neighbour = points[ncolumn][nrow];
+      if (neighbour.colour != Empty || neighbour.libertyMark != 0) return;
+      neighbour.libertyMark = 1;
+      seen[seenCount++] = &neighbour;
+      if (!TouchesUnmarkedStone(ncolumn, nrow, group)) ++added;
+    });
+  }
+  group->liberties = history->prev->joinedLiberties[largest] - 1 + added;
+
+  for (int32_t i = 0; i < otherCount; ++i)
+    points[others[i]->column][others[i]->row].libertyMark = 0;
+  for (int32_t i = 0; i < seenCount; ++i)
+    seen[i]->libertyMark = 0;
+}
+
+int32_t Zere19r19::StonesBesideLargest(int32_t column, int32_t row, int32_t largest,
+                                       StoneNode** others) {
+  const gomove* move = history->prev;
+  StoneNode* stone = points[column][row].stone;
+  int32_t count = 0;
+  others[count++] = stone;
+  // Each join put the joined ring right after the new stone, ending at the neighbour it was
+  // joined through, so the ring runs through the joined groups from the highest direction down.
+  StoneNode* s = stone->next;
+  for (int32_t d = 3; d >= 0; --d) {
+    if (move->joinedStones[d] <= 0) continue;
+    const StoneNode* last = points[column + kDirectionColumn[d]][row + kDirectionRow[d]].stone;
+    for (; d != largest; s = s->next) {
+      others[count++] = s;
+      if (s == last) break;
+    }
+    s = last->next;
+  }
+  assert(s == stone && "StonesBesideLargest: ring out of order");
+  return count;
+}
+
+bool Zere19r19::TouchesUnmarkedStone(int32_t column, int32_t row, const StoneGroup* group) const {
+  return AnyNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
+    const BoardPoint& neighbour = points[ncolumn][nrow];
+    return neighbour.stone != nullptr && neighbour.stone->group == group &&
+           neighbour.libertyMark == 0;
+  });
 }
 
 void Zere19r19::EraseCaptured() {

@@ -10,11 +10,20 @@ constexpr int32_t kDirectionColumn[4] = {1, 0, -1, 0};
 constexpr int32_t kDirectionRow[4] = {0, 1, 0, -1};
 
 // Calls visit(ncolumn, nrow) for each neighbour of the point on the board, in direction order.
+// The point itself must be on the board, so each direction needs one bound tested, not four.
 template <typename Visit>
 inline void ForEachNeighbour(int32_t column, int32_t row, Visit&& visit) {
-  for (int32_t d = 0; d < 4; ++d) {
-    const int32_t ncolumn = column + kDirectionColumn[d];
-    const int32_t nrow = row + kDirectionRow[d];
-    if (OnBoard(ncolumn, nrow)) visit(ncolumn, nrow);
-  }
+  if (column + 1 < BoardLines) visit(column + 1, row);
+  if (row + 1 < BoardLines) visit(column, row + 1);
+  if (column > 0) visit(column - 1, row);
+  if (row > 0) visit(column, row - 1);
+}
+
+// True when test(ncolumn, nrow) holds for a neighbour of the point, which must be on the board;
+// the neighbours are tested in direction order and the first success ends the scan.
+template <typename Test>
+inline bool AnyNeighbour(int32_t column, int32_t row, Test&& test) {
+  return (column + 1 < BoardLines && test(column + 1, row)) ||
+         (row + 1 < BoardLines && test(column, row + 1)) || (column > 0 && test(column - 1, row)) ||
+         (row > 0 && test(column, row - 1));
 }
