@@ -43,11 +43,17 @@ void ReportAllocations(benchmark::State& state, uint64_t before) {
       static_cast<double>(AllocationCount() - before), benchmark::Counter::kAvgIterations);
 }
 
-// Every empty point of the position after the argument's number of moves of a fixed seeded game,
-// tried for the colour to move. An item is one trial: a refused move is taken back inside TryMove.
+// Every empty point of the position after a number of moves of a fixed seeded game, tried for
+// the colour to move. An item is one trial: a refused move is taken back inside TryMove. The game
+// is uniformly random (fights 0) or biased towards fights (fights 1), which makes larger groups.
 void BM_TrialPairs(benchmark::State& state) {
   Zere19r19 board;
-  PlayRandomMoves(board, 2024, static_cast<int>(state.range(0)));
+  const int moves = static_cast<int>(state.range(0));
+  if (state.range(1) == 0) {
+    PlayUniformRandomMoves(board, 2024, moves);
+  } else {
+    PlayFightingMoves(board, 2024, moves);
+  }
   const std::vector<Point> points = EmptyPoints(board);
   const int32_t colour = -board.history->colour;
   TryEach(board, points, colour);  // Fills the free lists.
@@ -63,13 +69,13 @@ void BM_TrialPairs(benchmark::State& state) {
   state.counters["legal_share"] =
       static_cast<double>(legal) / static_cast<double>(state.iterations() * points.size());
 }
-BENCHMARK(BM_TrialPairs)->Arg(100)->Arg(200)->Arg(300);
+BENCHMARK(BM_TrialPairs)->ArgNames({"moves", "fights"})->ArgsProduct({{100, 200, 300}, {0, 1}});
 
-// The moves of a fixed seeded game, replayed from the empty board and then all taken back. An item
-// is one move played and taken back.
+// The moves of a fixed seeded uniformly random game, replayed from the empty board and then all
+// taken back. An item is one move played and taken back.
 void BM_WholeGame(benchmark::State& state) {
   Zere19r19 board;
-  PlayRandomMoves(board, 77, static_cast<int>(state.range(0)));
+  PlayUniformRandomMoves(board, 77, static_cast<int>(state.range(0)));
   std::vector<Zere19r19::gomove> moves;
   for (const Zere19r19::gomove* m = board.Newest(); m != nullptr; m = m->prev)
     moves.insert(moves.begin(), *m);

@@ -29,7 +29,7 @@ class Allocations : public ::testing::TestWithParam<int> {};
 
 TEST_P(Allocations, TrialPairsAllocateNothingOnceWarm) {
   Zere19r19 board;
-  PlayRandomMoves(board, 7, GetParam());
+  PlayFightingMoves(board, 7, GetParam());
   TryEveryEmptyPoint(board);  // Warms the free lists.
   const uint64_t before = AllocationCount();
   const int legal = TryEveryEmptyPoint(board);
@@ -42,22 +42,22 @@ INSTANTIATE_TEST_SUITE_P(AfterMoves, Allocations, ::testing::Values(0, 100, 200,
 
 TEST(AllocationsOfWholeGames, ReplayingAGameTakenBackAllocatesNothing) {
   Zere19r19 board;
-  PlayRandomMoves(board, 11, 250);
+  PlayUniformRandomMoves(board, 11, 250);
   while (board.moveCount > 0)
     board.TakeBack(false);
   const uint64_t before = AllocationCount();
-  PlayRandomMoves(board, 11, 250);
+  PlayUniformRandomMoves(board, 11, 250);
   EXPECT_EQ(AllocationCount(), before);
   EXPECT_EQ(board.CheckConsistency(), "");
 }
 
 TEST(AllocationsOfWholeGames, NewGamesLeaveNothingOfTheOldOnesBehind) {
   Zere19r19 board;
-  PlayRandomMoves(board, 3, 250);
+  PlayFightingMoves(board, 3, 250);
   board.Reset();
   const int64_t live = LiveAllocationCount();
   for (int game = 0; game < 5; ++game) {
-    PlayRandomMoves(board, 3, 250);
+    PlayFightingMoves(board, 3, 250);
     board.Reset();
     EXPECT_EQ(LiveAllocationCount(), live) << "game " << game;
   }

@@ -55,6 +55,8 @@ Snapshot::CapturedState CapturedStateOf(const StoneGroup* group) {
   return state;
 }
 
+}  // namespace
+
 Snapshot::RecordState RecordStateOf(const Zere19r19::gomove& m) {
   Snapshot::RecordState state{&m, m.colour, m.column, m.row, m.lastCaptured, {}, {}, {}, 0, m.prev};
   for (int d = 0; d < 4; ++d) {
@@ -65,6 +67,8 @@ Snapshot::RecordState RecordStateOf(const Zere19r19::gomove& m) {
   state.capturedStones = m.capturedStones;
   return state;
 }
+
+namespace {
 
 std::string At(int32_t column, int32_t row) {
   return "(" + std::to_string(column) + ", " + std::to_string(row) + ")";
@@ -111,6 +115,17 @@ std::string CompareColours(const Snapshot& before, const Snapshot& after) {
   return "";
 }
 
+std::string CompareRecords(const std::vector<Snapshot::RecordState>& before,
+                           const std::vector<Snapshot::RecordState>& after) {
+  if (before.size() != after.size()) return "history length changed";
+  for (size_t i = 0; i < before.size(); ++i) {
+    if (before[i] != after[i]) {
+      return "history record " + std::to_string(i + 1) + " from the top changed";
+    }
+  }
+  return "";
+}
+
 std::string CompareHistory(const Snapshot& before, const Snapshot& after) {
   if (before.moveCount != after.moveCount) {
     return "moveCount " + std::to_string(before.moveCount) + " -> " +
@@ -118,18 +133,19 @@ std::string CompareHistory(const Snapshot& before, const Snapshot& after) {
   }
   if (before.head != after.head) return "another history head";
   if (before.headColour != after.headColour) return "head colour changed";
-  if (before.history.size() != after.history.size()) return "history length changed";
-  for (size_t i = 0; i < before.history.size(); ++i) {
-    if (before.history[i] != after.history[i]) {
-      return "history record " + std::to_string(i + 1) + " from the top changed";
-    }
-  }
-  return "";
+  return CompareRecords(before.history, after.history);
 }
 
 }  // namespace
 
 BoardSnapshot TakeSnapshot(const Zere19r19& board) {
+  Snapshot snapshot = TakePositionSnapshot(board);
+  for (const Zere19r19::gomove* m = board.Newest(); m != nullptr; m = m->prev)
+    snapshot.history.push_back(RecordStateOf(*m));
+  return snapshot;
+}
+
+BoardSnapshot TakePositionSnapshot(const Zere19r19& board) {
   Snapshot snapshot{};
   for (int32_t c = 0; c < BoardLines; ++c) {
     for (int32_t r = 0; r < BoardLines; ++r)
@@ -140,8 +156,6 @@ BoardSnapshot TakeSnapshot(const Zere19r19& board) {
   snapshot.moveCount = board.moveCount;
   snapshot.head = board.history;
   snapshot.headColour = board.history->colour;
-  for (const Zere19r19::gomove* m = board.Newest(); m != nullptr; m = m->prev)
-    snapshot.history.push_back(RecordStateOf(*m));
   return snapshot;
 }
 
@@ -151,4 +165,12 @@ std::string FirstDifference(const BoardSnapshot& before, const BoardSnapshot& af
     if (!difference.empty()) return difference;
   }
   return "";
+}
+
+std::string HistoryDifference(const std::vector<BoardSnapshot::RecordState>& expected,
+                              const Zere19r19& board) {
+  std::vector<Snapshot::RecordState> actual;
+  for (const Zere19r19::gomove* m = board.Newest(); m != nullptr; m = m->prev)
+    actual.push_back(RecordStateOf(*m));
+  return CompareRecords({expected.rbegin(), expected.rend()}, actual);
 }

@@ -91,5 +91,16 @@ struct BoardSnapshot {
 // Copies what take-back must restore.
 BoardSnapshot TakeSnapshot(const Zere19r19& board);
 
+// The same without the history records: for long games, which keep those apart (RecordStateOf).
+BoardSnapshot TakePositionSnapshot(const Zere19r19& board);
+
+// One history record as it stands.
+BoardSnapshot::RecordState RecordStateOf(const Zere19r19::gomove& record);
+
 // "" when after equals before; otherwise the first difference, in words.
 std::string FirstDifference(const BoardSnapshot& before, const BoardSnapshot& after);
+
+// "" when the board's history records are as expected, oldest first; otherwise the first
+// difference, in words.
+std::string HistoryDifference(const std::vector<BoardSnapshot::RecordState>& expected,
+                              const Zere19r19& board);

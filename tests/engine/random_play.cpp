@@ -32,7 +32,10 @@ PlayArea RandomPlay::ChooseArea() {
 PointToTry RandomPlay::ChoosePoint(const Zere19r19& board, const PlayArea& area) {
   PointToTry point{};
   if (Percent(50) && PointInLastCapture(board, point)) return point;
-  if (Percent(20) && CapturingPoint(board, area, point)) return point;
+  // Captures are what make the rare cases, and a capture that invites a snapback is rarer still.
+  const Capture capture = CapturingPoint(board, area, point);
+  if (capture == Capture::kInvitingSnapback && Percent(75)) return point;
+  if (capture == Capture::kPlain && Percent(40)) return point;
   // Occupied points are refused at once, so a few of them are worth trying and many are not.
   for (int attempt = 0; attempt < kAttemptsAtAnEmptyPoint; ++attempt) {
     if (!(Percent(75) && PointNearRecentStone(board, area, point))) point = UniformPoint(area);
@@ -92,22 +95,28 @@ bool InvitesSnapback(const CaptureShape& shape) {
 
 }  // namespace
 
-bool RandomPlay::CapturingPoint(const Zere19r19& board, const PlayArea& area, PointToTry& point) {
+RandomPlay::Capture RandomPlay::CapturingPoint(const Zere19r19& board, const PlayArea& area,
+                                               PointToTry& point) {
   const int32_t colour = -board.history->colour;
   const uint32_t size = static_cast<uint32_t>(area.size);
   const uint32_t points = size * size;
   const uint32_t start = Below(points);
-  bool found = false;
+  Capture found = Capture::kNone;
   for (uint32_t i = 0; i < points; ++i) {
     const uint32_t at = (start + i) % points;
     const int32_t column = area.left + static_cast<int32_t>(at % size);
     const int32_t row = area.top + static_cast<int32_t>(at / size);
     if (board.points[column][row].colour != Empty) continue;
     const CaptureShape shape = ShapeOfCapture(board, column, row, colour);
-    if (shape.capturedStones == 0 || (found && !InvitesSnapback(shape))) continue;
-    point = PointToTry{column, row};
-    found = true;
-    if (InvitesSnapback(shape)) break;
+    if (shape.capturedStones == 0) continue;
+    if (InvitesSnapback(shape)) {
+      point = PointToTry{column, row};
+      return Capture::kInvitingSnapback;
+    }
+    if (found == Capture::kNone) {
+      point = PointToTry{column, row};
+      found = Capture::kPlain;
+    }
   }
   return found;
 }
@@ -154,16 +163,17 @@ CaptureShape ShapeOfCapture(const Zere19r19& board, int32_t column, int32_t row,
 int ScaledCount(int base) {
   const char* text = std::getenv("ZADADA_TEST_SCALE");
   const double scale = text != nullptr ? std::atof(text) : 1.0;
-  const int count = static_cast<int>(base * (scale > 0 ? scale : 1.0));
-  return std::max(count, 1);
+  return scale > 1.0 ? static_cast<int>(base * scale) : base;
 }
 
-void PlayRandomMoves(Zere19r19& board, uint32_t seed, int count) {
-  RandomPlay play(seed);
-  const PlayArea wholeBoard{0, 0, BoardLines};
+namespace {
+
+// Plays count legal moves of alternating colours at the points choose gives.
+template <typename Choose>
+void PlayMoves(Zere19r19& board, int count, Choose&& choose) {
   int refusalsInARow = 0;
   for (int played = 0; played < count && refusalsInARow < 1000;) {
-    const PointToTry p = play.ChoosePoint(board, wholeBoard);
+    const PointToTry p = choose();
     if (board.TryMove(p.column, p.row, -board.history->colour, true)) {
       ++played;
       refusalsInARow = 0;
@@ -171,4 +181,21 @@ void PlayRandomMoves(Zere19r19& board, uint32_t seed, int count) {
       ++refusalsInARow;
     }
   }
+}
+
+}  // namespace
+
+void PlayUniformRandomMoves(Zere19r19& board, uint32_t seed, int count) {
+  RandomPlay play(seed);
+  const uint32_t lines = static_cast<uint32_t>(BoardLines);
+  PlayMoves(board, count, [&] {
+    const int32_t column = static_cast<int32_t>(play.Below(lines));
+    return PointToTry{column, static_cast<int32_t>(play.Below(lines))};
+  });
+}
+
+void PlayFightingMoves(Zere19r19& board, uint32_t seed, int count) {
+  RandomPlay play(seed);
+  const PlayArea wholeBoard{0, 0, BoardLines};
+  PlayMoves(board, count, [&] { return play.ChoosePoint(board, wholeBoard); });
 }

@@ -55,17 +55,23 @@ class RandomPlay {
  private:
   PointToTry UniformPoint(const PlayArea& area);
   bool PointInLastCapture(const Zere19r19& board, PointToTry& point);
-  // An empty point where the colour to move would capture, scanning from a random start.
-  bool CapturingPoint(const Zere19r19& board, const PlayArea& area, PointToTry& point);
+  enum class Capture { kNone, kPlain, kInvitingSnapback };
+
+  // An empty point where the colour to move would capture, scanning from a random start and
+  // preferring a capture that leaves the capturing stone to be taken back in a snapback.
+  Capture CapturingPoint(const Zere19r19& board, const PlayArea& area, PointToTry& point);
   bool PointNearRecentStone(const Zere19r19& board, const PlayArea& area, PointToTry& point);
 
   std::mt19937 generator_;
 };
 
-// How many times a randomised test repeats its games: base scaled by ZADADA_TEST_SCALE (a positive
-// number, 1 when unset), at least 1, so a slow sanitizer build can run fewer and a soak run more.
+// How many games a randomised test plays: base, or more for a soak run when ZADADA_TEST_SCALE is
+// a number above 1. Never fewer: the base games are what prove the rare cases were reached.
 int ScaledCount(int base);
 
-// Plays count legal moves of alternating colours, chosen as ChoosePoint does on the whole board,
-// for mid-game positions of tests and benchmarks. Stops early if moves keep being refused.
-void PlayRandomMoves(Zere19r19& board, uint32_t seed, int count);
+// Plays count legal moves of alternating colours at uniformly random points of the whole board:
+// mid-game positions for tests and benchmarks. Stops early if moves keep being refused.
+void PlayUniformRandomMoves(Zere19r19& board, uint32_t seed, int count);
+
+// The same with the points chosen as ChoosePoint does, which makes larger groups and more fights.
+void PlayFightingMoves(Zere19r19& board, uint32_t seed, int count);

@@ -2,6 +2,9 @@
 // (column, row); column 0 is the left line, row 0 the top line, as in the diagrams.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "engine/board.h"
 #include "tests/engine/board_snapshot.h"
 #include "tests/support/diagram.h"
@@ -282,6 +285,53 @@ TEST_F(WorkedPosition, TakingBackAJoinOfThreeGroupsRestoresThem) {
   EXPECT_EQ(LibertiesAt(board, 2, 1), 6);
   EXPECT_EQ(LibertiesAt(board, 0, 1), 3);
   EXPECT_EQ(LibertiesAt(board, 1, 2), 4);
+}
+
+// The entry stone of a group in the order of its colour's list, which is the order in which the
+// computer player meets groups and the stone from which it walks their rings.
+std::vector<std::pair<int32_t, int32_t>> EntryStones(const Zere19r19& board, int32_t colour) {
+  std::vector<std::pair<int32_t, int32_t>> stones;
+  for (const StoneGroup* g = board.Record(colour).firstGroup; g != nullptr; g = g->next)
+    stones.emplace_back(g->firstStone->column, g->firstStone->row);
+  return stones;
+}
+
+TEST_F(WorkedPosition, JoinKeepsTheNewGroupFirstAndTakeBackPutsTheSplitGroupsInFront) {
+  // Around (5, 5): three stones east, one south and six west, so that each of them is once the
+  // larger and once the smaller part of a join; (10, 10) and (12, 12) stand apart.
+  for (auto [c, r] : {std::pair{10, 10},
+                      {6, 5},
+                      {7, 5},
+                      {8, 5},
+                      {5, 6},
+                      {4, 5},
+                      {3, 5},
+                      {2, 5},
+                      {1, 5},
+                      {0, 5},
+                      {0, 6},
+                      {12, 12}}) {
+    ASSERT_TRUE(board.TryMove(c, r, Black, false));
+  }
+  std::vector<std::pair<int32_t, int32_t>> apart;
+  for (auto entry : EntryStones(board, Black)) {
+    if (entry == std::pair{10, 10} || entry == std::pair{12, 12}) apart.push_back(entry);
+  }
+  ASSERT_EQ(apart.size(), 2u);
+
+  ASSERT_TRUE(board.TryMove(5, 5, Black, false));
+  auto expected = apart;
+  expected.insert(expected.begin(), {5, 5});
+  EXPECT_EQ(EntryStones(board, Black), expected);
+  EXPECT_EQ(GroupAt(board, 5, 5).stones, 11);
+
+  board.TakeBack(false);
+  expected = apart;
+  expected.insert(expected.begin(), {{6, 5}, {5, 6}, {4, 5}});
+  EXPECT_EQ(EntryStones(board, Black), expected);
+  EXPECT_EQ(GroupAt(board, 6, 5).stones, 3);
+  EXPECT_EQ(GroupAt(board, 5, 6).stones, 1);
+  EXPECT_EQ(GroupAt(board, 4, 5).stones, 6);
 }
 
 TEST_F(WorkedPosition, TakingBackAMultiStoneCaptureRestoresEveryStone) {
