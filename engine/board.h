@@ -116,6 +116,12 @@ class Zere19r19 {
   gomove* Newest() const { return history->prev; }
 
  private:
+  // True when the record's move joined at least one own group (stone counts are never negative).
+  static bool JoinedAny(const gomove& move) {
+    return (move.joinedStones[0] | move.joinedStones[1] | move.joinedStones[2] |
+            move.joinedStones[3]) != 0;
+  }
+
   // A group record from freeGroups, or a new one when the list is empty; its fields are unset.
   StoneGroup* TakeGroupRecord();
 

@@ -60,9 +60,11 @@ void Zere19r19::TakeBack(bool redraw) {
   if (x >= 0) {
     // The reverse of TryMove's direction order: each ring split undoes the latest remaining join.
     // Only the directions with a capture or a join recorded have anything to undo.
-    for (int32_t d = 3; d >= 0; --d) {
-      if (move->captured[d] != nullptr || move->joinedStones[d] > 0)
-        UndoNeighbour(x, y, x + kDirectionColumn[d], y + kDirectionRow[d], d);
+    if (move->lastCaptured != nullptr || JoinedAny(*move)) {
+      for (int32_t d = 3; d >= 0; --d) {
+        if (move->captured[d] != nullptr || move->joinedStones[d] > 0)
+          UndoNeighbour(x, y, x + kDirectionColumn[d], y + kDirectionRow[d], d);
+      }
     }
     ReturnLiberties(x, y);
     BoardPoint& point = points[x][y];

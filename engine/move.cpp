@@ -16,10 +16,11 @@ bool Zere19r19::TryMove(int32_t column, int32_t row, int32_t colour, bool commit
   PlaceStone(column, row, colour);
   PushMove(column, row, colour);
   // TakeBack undoes the directions in the reverse of this order, which keeps the rings exact.
-  // Most neighbours are empty; their provisional liberty is counted here, without the call.
+  // Most neighbours are empty: their provisional liberties are added here, without the call.
+  int32_t emptyNeighbours = 0;
   const auto join = [&](int32_t ncolumn, int32_t nrow, int32_t direction) {
     if (points[ncolumn][nrow].colour == Empty) {
-      ++point.stone->group->liberties;
+      ++emptyNeighbours;
     } else {
       JoinNeighbour(column, row, ncolumn, nrow, direction);
     }
@@ -28,6 +29,7 @@ bool Zere19r19::TryMove(int32_t column, int32_t row, int32_t colour, bool commit
   if (row + 1 < BoardLines) join(column, row + 1, 1);
   if (column > 0) join(column - 1, row, 2);
   if (row > 0) join(column, row - 1, 3);
+  point.stone->group->liberties += emptyNeighbours;
   // Most moves capture nothing; their count needs no walk of the largest group joined.
   if (!CountLibertiesFromJoins(column, row)) CountLiberties(column, row);
 
@@ -128,6 +130,8 @@ void Zere19r19::CountLiberties(int32_t column, int32_t row) {
 bool Zere19r19::CountLibertiesFromJoins(int32_t column, int32_t row) {
   const gomove* move = history->prev;
   if (move->capturedStones != 0) return false;
+  // Without a join the provisional count, one per empty neighbour, is exact already.
+  if (!JoinedAny(*move)) return true;
   int32_t largest = -1;
   int32_t joins = 0;
   for (int32_t d = 0; d < 4; ++d) {
@@ -136,15 +140,17 @@ bool Zere19r19::CountLibertiesFromJoins(int32_t column, int32_t row) {
     ++joins;
     if (largest < 0 || stones > move->joinedStones[largest]) largest = d;
   }
-  // Without a join JoinNeighbour counted each empty neighbour once: exact already.
-  if (joins == 1) DiscountSharedLiberties(column, row);
-  if (joins > 1) CountLibertiesBesideLargest(column, row, largest);
+  if (joins == 1) {
+    DiscountSharedLiberties(column, row);
+  } else {
+    CountLibertiesBesideLargest(column, row, largest);
+  }
   return true;
 }
 
 void Zere19r19::DiscountSharedLiberties(int32_t column, int32_t row) {
-  // JoinNeighbour added the joined group's count less this point, and one for each empty
-  // neighbour; those that were the joined group's liberties already were counted twice.
+  // The provisional count is the joined group's count less this point plus one per empty
+  // neighbour; the neighbours that were the joined group's liberties already count twice.
   const StoneNode* stone = points[column][row].stone;
   StoneGroup* group = stone->group;
   ForEachNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
