@@ -108,7 +108,7 @@ void Step(Zere19r19& board, Referee& referee, RandomPlay& play, const PlayArea& 
   }
 }
 
-TEST(GnuGoReferee, RandomGamesAgreeOnLegalityAndStones) {
+TEST(RulesAgainstGnuGo, RandomGamesAgreeOnLegalityAndStones) {
   if (!GnuGoAvailable()) GTEST_SKIP() << "GNU Go is not installed at " << kGnuGoPath;
   Referee referee;
   referee.Ask("boardsize 19");

@@ -52,7 +52,7 @@ struct Tally {
   int kos = 0;
 };
 
-TEST(ReferenceBoard, RandomGamesAgreeMoveByMove) {
+TEST(RulesAgainstReference, RandomGamesAgreeMoveByMove) {
   Tally tally;
   const int games = ScaledCount(kGames);
   for (int seed = 1; seed <= games; ++seed) {
