@@ -1,6 +1,7 @@
 // The direction order every neighbour scan of the program follows.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 
 #include "engine/records.h"
@@ -13,6 +14,7 @@ constexpr int32_t kDirectionRow[4] = {0, 1, 0, -1};
 // The point itself must be on the board, so each direction needs one bound tested, not four.
 template <typename Visit>
 inline void ForEachNeighbour(int32_t column, int32_t row, Visit&& visit) {
+  assert(OnBoard(column, row) && "ForEachNeighbour: point off the board");
   if (column + 1 < BoardLines) visit(column + 1, row);
   if (row + 1 < BoardLines) visit(column, row + 1);
   if (column > 0) visit(column - 1, row);
@@ -23,6 +25,7 @@ inline void ForEachNeighbour(int32_t column, int32_t row, Visit&& visit) {
 // the neighbours are tested in direction order and the first success ends the scan.
 template <typename Test>
 inline bool AnyNeighbour(int32_t column, int32_t row, Test&& test) {
+  assert(OnBoard(column, row) && "AnyNeighbour: point off the board");
   return (column + 1 < BoardLines && test(column + 1, row)) ||
          (row + 1 < BoardLines && test(column, row + 1)) || (column > 0 && test(column - 1, row)) ||
          (row > 0 && test(column, row - 1));
