@@ -2,9 +2,9 @@
 #pragma once
 
 #include <span>
-#include <utility>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "gtp/game_state.h"
