@@ -1,8 +1,8 @@
 // The computer's choice on hand-made positions, one rule of its order of precedence at a time.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <initializer_list>
-#include <random>
 #include <utility>
 #include <vector>
 
@@ -65,8 +65,8 @@ Point FirstDrawnEmptyPoint(const Zere19r19& board, uint32_t seed) {
       if (board.points[column][row].colour == Empty) listed.emplace_back(column, row);
     }
   }
-  std::mt19937 generator(seed);
-  return listed[generator() % listed.size()];
+  std::srand(seed);
+  return listed[static_cast<size_t>(std::rand()) % listed.size()];
 }
 
 // ---- The random step and the pass ----
