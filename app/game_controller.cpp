@@ -70,7 +70,7 @@ void GameController::pwsoClick() {
 }
 
 void GameController::cwbcClick() {
-  SideToMove = NextColour();
+  SideToMove = board_.ColourToMove();
   SetPersonMode(AlternatePlay);
   UpdateStatus();
 }
@@ -92,8 +92,8 @@ void GameController::ctbwClick() {
   if (board_.moveCount < 3) BoardSettled = false;
   for (int32_t played = 0; !BoardSettled && GameContinues(board_) && played < ComputerGameMoveLimit;
        ++played) {
-    ComputerMove(board_, NextColour());
-    SideToMove = NextColour();
+    ComputerMove(board_, board_.ColourToMove());
+    SideToMove = board_.ColourToMove();
     UpdateStatus();
     if (board_.moveCount < 3) BoardSettled = false;
     if (watcher_ && watcher_()) break;
@@ -115,7 +115,7 @@ void GameController::UpdateStatus() {
 }
 
 void GameController::ApplyTurnRule() {
-  SideToMove = ComputerPlays() || PlayMode == AlternatePlay ? NextColour() : LastColour();
+  SideToMove = ComputerPlays() || PlayMode == AlternatePlay ? board_.ColourToMove() : LastColour();
 }
 
 int32_t GameController::ModeColour() const {
@@ -125,7 +125,7 @@ int32_t GameController::ModeColour() const {
     case WhiteStonesOnly:
       return White;
     case AlternatePlay:
-      return NextColour();
+      return board_.ColourToMove();
     default:
       return Empty;
   }

@@ -75,8 +75,7 @@ class GameController {
   int32_t SideToMove = Black;  // The colour shown in turn; display state only.
 
  private:
-  int32_t LastColour() const { return board_.history->colour; }
-  int32_t NextColour() const { return -LastColour(); }
+  int32_t LastColour() const { return -board_.ColourToMove(); }
   bool ComputerPlays() const { return ComputerTakesBlack || ComputerTakesWhite; }
 
   // Sets the side shown in turn after a command that played or took back a move.

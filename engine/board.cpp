@@ -66,17 +66,14 @@ void Zere19r19::Reset() {
   moveCount = 0;
 }
 
-BoardPoint* Zere19r19::AllocateListNode() {
-  return listNodePool_.Make();
+bool Zere19r19::IsLegal(int32_t column, int32_t row, int32_t colour) {
+  if (!TryMove(column, row, colour, false)) return false;
+  TakeBack(false);
+  return true;
 }
 
 void Zere19r19::PlaceStone(int32_t column, int32_t row, int32_t colour) {
-  StoneNode* stone = freeStones;
-  if (stone != nullptr) {
-    freeStones = stone->next;
-  } else {
-    stone = stonePool_.Make();
-  }
+  StoneNode* stone = stonePool_.Take<&StoneNode::next>(freeStones);
   stone->colour = colour;
   stone->column = column;
   stone->row = row;
@@ -86,10 +83,7 @@ void Zere19r19::PlaceStone(int32_t column, int32_t row, int32_t colour) {
 }
 
 StoneGroup* Zere19r19::TakeGroupRecord() {
-  StoneGroup* group = freeGroups;
-  if (group == nullptr) return groupPool_.Make();
-  freeGroups = group->next;
-  return group;
+  return groupPool_.Take<&StoneGroup::next>(freeGroups);
 }
 
 StoneGroup* Zere19r19::NewGroup(int32_t column, int32_t row, int32_t colour) {

@@ -70,8 +70,19 @@ class Zere19r19 {
   // group split off again is a fresh record at the front of its colour's list.
   void TakeBack(bool redraw);
 
-  // A new list record owned by the board, for the computer player's pool when it runs dry.
-  BoardPoint* AllocateListNode();
+  // True when colour may play the point now: a trial move taken back at once, drawing nothing.
+  bool IsLegal(int32_t column, int32_t row, int32_t colour);
+
+  // A list record for the computer player: the front of freeListNodes, or a new record owned by
+  // the board when that list is empty. Its fields are the caller's to set.
+  BoardPoint* TakeListNode() { return listNodePool_.Take<&BoardPoint::listNext>(freeListNodes); }
+
+  // The colour due in alternate play: the opponent of the newest record's colour, Black on an
+  // empty history.
+  int32_t ColourToMove() const { return -history->colour; }
+
+  // The colour at a point of the board: Black, White or Empty.
+  int32_t ColourAt(int32_t column, int32_t row) const { return points[column][row].colour; }
 
   // Recounts the whole state from scratch against every invariant; returns "" when they all hold,
   // otherwise a description of the first violation found. Play never calls it.

@@ -6,12 +6,7 @@
 #include "engine/neighbours.h"
 
 void Zere19r19::PushMove(int32_t column, int32_t row, int32_t colour) {
-  gomove* move = freeMoves;
-  if (move != nullptr) {
-    freeMoves = move->prev;
-  } else {
-    move = movePool_.Make();
-  }
+  gomove* move = movePool_.Take<&gomove::prev>(freeMoves);
   move->colour = colour;
   move->column = column;
   move->row = row;

@@ -13,6 +13,16 @@ class RecordPool {
   // A new value-initialised record, owned by the pool until Release.
   Record* Make() { return &records_.emplace_back(); }
 
+  // The front record of freeList, unlinked through its link member, or a new record when the list
+  // is empty. Every kind of record the board recycles is taken this way.
+  template <auto Link>
+  Record* Take(Record*& freeList) {
+    Record* record = freeList;
+    if (record == nullptr) return Make();
+    freeList = record->*Link;
+    return record;
+  }
+
   // Destroys every record the pool handed out; their addresses become invalid.
   void Release() {
     records_.clear();

@@ -4,16 +4,6 @@
 #include "player/computer_player.h"
 
 namespace gtp {
-namespace {
-
-// True when colour may play the point now: tried on the board and taken back at once.
-bool IsLegalPoint(Zere19r19& board, int32_t column, int32_t row, int32_t colour) {
-  if (!board.TryMove(column, row, colour, false)) return false;
-  board.TakeBack(false);
-  return true;
-}
-
-}  // namespace
 
 Reply Play(GameState& state, const Args& args) {
   int32_t colour = Empty;
@@ -49,7 +39,7 @@ Reply IsLegal(GameState& state, const Args& args) {
   Vertex vertex;
   if (!ParseMoveArgs(args, colour, vertex)) return SyntaxError();
   const bool legal =
-      vertex.IsPass() || IsLegalPoint(*state.board, vertex.column, vertex.row, colour);
+      vertex.IsPass() || state.board->IsLegal(vertex.column, vertex.row, colour);
   return Success(legal ? "1" : "0");
 }
 
@@ -58,7 +48,7 @@ Reply AllLegal(GameState& state, const Args& args) {
   if (!ParseColourArg(args, colour)) return SyntaxError();
   Zere19r19& board = *state.board;
   return Success(VertexList(
-      [&](int32_t column, int32_t row) { return IsLegalPoint(board, column, row, colour); }));
+      [&](int32_t column, int32_t row) { return board.IsLegal(column, row, colour); }));
 }
 
 }  // namespace gtp

@@ -89,7 +89,7 @@ Reply LoadSgf(GameState& state, const Args& args) {
   if (!Replay(game, std::min(limit, game.moves.size()), *board, error)) return Failure(error);
   state.board = std::move(board);
   if (game.komi) state.komi = *game.komi;
-  return Success(std::string(ColourName(ColourToMove(*state.board))));
+  return Success(std::string(ColourName(state.board->ColourToMove())));
 }
 
 }  // namespace gtp

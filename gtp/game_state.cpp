@@ -13,8 +13,4 @@ std::vector<const Zere19r19::gomove*> MovesOldestFirst(const Zere19r19& board) {
   return moves;
 }
 
-int32_t ColourToMove(const Zere19r19& board) {
-  return -board.history->colour;
-}
-
 }  // namespace gtp

@@ -19,8 +19,4 @@ struct GameState {
 // The history records of the board, oldest first.
 std::vector<const Zere19r19::gomove*> MovesOldestFirst(const Zere19r19& board);
 
-// The colour that would move next in alternate play: the opponent of the newest record, Black on
-// an empty history.
-int32_t ColourToMove(const Zere19r19& board);
-
 }  // namespace gtp

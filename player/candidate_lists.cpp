@@ -28,12 +28,7 @@ bool FindLiberty(Zere19r19& board, const StoneGroup& group, BoardPoint*& liberty
 }  // namespace
 
 BoardPoint* NewListNode(Zere19r19& board, BoardPoint* next, StoneNode* stone) {
-  BoardPoint* node = board.freeListNodes;
-  if (node != nullptr) {
-    board.freeListNodes = node->listNext;
-  } else {
-    node = board.AllocateListNode();
-  }
+  BoardPoint* node = board.TakeListNode();
   node->listNext = next;
   node->stone = stone;
   return node;
