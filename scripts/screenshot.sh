@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
 scripts/install-deps.sh test
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build" --target zadada screenshot_game
 mkdir -p docs
 "$build/bin/screenshot_game" "$build/bin/zadada" docs/screenshot.png

@@ -7,12 +7,13 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 jobs=$(nproc)
 
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZADADA_WERROR=ON
-cmake --build build/release -j "$jobs"
-ctest --test-dir build/release --output-on-failure -j "$jobs"
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZADADA_WERROR=ON \
+  -DBUILD_TESTING=ON -DZADADA_BENCHMARKS=ON
+cmake --build build/test -j "$jobs"
+ctest --test-dir build/test --output-on-failure -j "$jobs"
 
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-  -DZADADA_WERROR=ON -DZADADA_SANITIZE=ON -DZADADA_WINDOWED=OFF -DZADADA_BENCHMARKS=OFF
+  -DZADADA_WERROR=ON -DBUILD_TESTING=ON -DZADADA_SANITIZE=ON -DZADADA_WINDOWED=OFF -DZADADA_BENCHMARKS=OFF
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs"

@@ -1,0 +1,67 @@
+// Sequences of engine operations chosen by the input bytes, with the full consistency check after
+// every one: whatever the order of moves, trials, passes, take-backs and new games, the records
+// must stay exact.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/board.h"
+#include "player/computer_player.h"
+
+namespace {
+
+void Check(const Zere19r19& board, const char* after) {
+  const std::string fault = board.CheckConsistency();
+  if (fault.empty()) return;
+  std::fprintf(stderr, "after %s: %s\n", after, fault.c_str());
+  std::abort();
+}
+
+// A trial must leave the board exactly as it found it once it is taken back.
+void TrialAndTakeBack(Zere19r19& board, int32_t column, int32_t row, int32_t colour) {
+  const int32_t before = board.moveCount;
+  if (board.TryMove(column, row, colour, false)) {
+    Check(board, "trial move");
+    board.TakeBack(false);
+  }
+  if (board.moveCount != before) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static Zere19r19 board;
+  board.Reset();
+  SeedRandom(1);
+  for (size_t i = 0; i + 1 < size; i += 2) {
+    const uint8_t op = data[i] >> 5;
+    const int32_t colour = data[i] & 16 ? Black : White;
+    const int32_t column = (data[i] & 15) + (data[i + 1] >> 7) * 3;  // 0..18
+    const int32_t row = data[i + 1] % BoardLines;
+    switch (op) {
+      case 0:
+      case 1:
+      case 2:
+        board.TryMove(column, row, colour, true);
+        break;
+      case 3:
+        TrialAndTakeBack(board, column, row, colour);
+        break;
+      case 4:
+        board.Pass(colour);
+        break;
+      case 5:
+        board.TakeBack(data[i + 1] & 1);
+        break;
+      case 6:
+        ComputerMove(board, colour);
+        break;
+      default:
+        if (data[i + 1] == 0) board.Reset();
+        break;
+    }
+    Check(board, "an operation");
+  }
+  return 0;
+}

@@ -1,0 +1,52 @@
+// Whole GTP sessions: the input bytes are the controller's lines. Every response must be framed as
+// the protocol demands and the board must stay consistent after every command.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "gtp/command_line.h"
+#include "gtp/gtp_loop.h"
+#include "player/computer_player.h"
+
+namespace {
+
+void Fail(const char* what, const std::string& line) {
+  std::fprintf(stderr, "%s after: %s\n", what, line.c_str());
+  std::abort();
+}
+
+// A response is empty or a status character, text without an empty line, and one empty line.
+bool WellFramed(const std::string& response) {
+  if (response.empty()) return true;
+  if (response[0] != '=' && response[0] != '?') return false;
+  const size_t end = response.find("\n\n");
+  return end == response.size() - 2;
+}
+
+// printsgf and loadsgf with a file name reach wherever the name points, which a fuzzer must not;
+// the game record reader has a target of its own.
+bool TouchesAFile(const std::string& text) {
+  const std::optional<gtp::CommandLine> command = gtp::ParseCommandLine(text);
+  return command && (command->name == "printsgf" || command->name == "loadsgf") &&
+         !command->args.empty();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  SeedRandom(1);
+  gtp::GameState state;
+  std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
+  gtp::LineReader reader(input, 256);
+  while (!state.quit) {
+    const std::optional<gtp::InputLine> line = reader.Next();
+    if (!line) break;
+    if (TouchesAFile(line->text)) continue;
+    if (!WellFramed(gtp::RespondTo(*line, state))) Fail("badly framed response", line->text);
+    if (!state.board->CheckConsistency().empty()) Fail("inconsistent board", line->text);
+  }
+  return 0;
+}
