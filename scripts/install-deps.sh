@@ -4,7 +4,7 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev gnugo xvfb xdotool imagemagick
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev gnugo clang xvfb xdotool imagemagick
   desktop-file-utils appstream)
 
 packages=("${build_packages[@]}")

@@ -17,3 +17,12 @@ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+# The fuzz targets briefly, when clang is there to build them.
+if command -v clang++ >/dev/null; then
+  scripts/fuzz.sh "${ZADADA_FUZZ_SECONDS:-20}"
+else
+  echo "fuzz: SKIPPED (clang++ is not installed)"
+fi
+
+scripts/count-lines.sh
