@@ -73,8 +73,9 @@ constexpr Row kRows[] = {
     {"escape: of equal groups the first listed (top)", kThree, kOtherThree, {3, 0}},
     {"escape: of equal groups the first listed (side)", kOtherThree, kThree, {0, 8}},
     {"escape threshold is the whole extended group", {"XXX.XX", "OOO"}, kFour, {3, 0}},
-    {"escape refused falls through to the random step, no capture tried",
-     {"XXX......XOOO.", "OOOO......XXX"},
+    // Black's three would keep one liberty, its lone stone at (6, 0) is smaller than White's three.
+    {"escape: nothing acceptable, random step follows, no capture tried",
+     {"XXX..OXO.XOOO.", "OOOO......XXX"},
      {},
      kRandom,
      {{3, 0}}},
