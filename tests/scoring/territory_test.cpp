@@ -86,19 +86,15 @@ constexpr std::initializer_list<const char*> kClosed{
 constexpr std::initializer_list<const char*> kInvaded{".....X", "..O..X", ".....X", "XXXXXX"};
 
 constexpr Row kRows[] = {
-    {"empty board, Black", {}, Black, 0, true},
-    {"empty board, White", {}, White, 0, true},
-    {"one stone owns the board", {"X"}, Black, 360, true},
-    {"no stones, nothing to claim", {"X"}, White, 0, true},
-    {"one stone each: neutral", {"", "", "X.....O"}, Black, 0, false},
-    {"regions closed by stones and the edge", kClosed, Black, 6, false},
-    {"enemy stone inside an area makes it neutral", kInvaded, Black, 361 - 9 - 15, false},
-    {"enemy stone inside an area claims nothing", kInvaded, White, 0, false},
+    {"EmptyBoardBlack", {}, Black, 0, true},
+    {"EmptyBoardWhite", {}, White, 0, true},
+    {"OneStoneOwnsTheBoard", {"X"}, Black, 360, true},
+    {"NoStonesNoClaimButSettled", {"X"}, White, 0, true},
+    {"OneStoneEachIsNeutral", {"", "", "X.....O"}, Black, 0, false},
+    {"RegionsClosedByStonesAndEdge", kClosed, Black, 6, false},
+    {"EnemyStoneInsideMakesItNeutral", kInvaded, Black, 361 - 9 - 15, false},
+    {"EnemyStoneInsideClaimsNothing", kInvaded, White, 0, false},
 };
-
-void PrintTo(const Row& row, std::ostream* out) {
-  *out << row.name;
-}
 
 class WorkedRegions : public testing::TestWithParam<Row> {};
 
@@ -112,7 +108,8 @@ TEST_P(WorkedRegions, Count) {
   EXPECT_TRUE(outcome == FloodFill(board, row.colour)) << Diagram(board);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, WorkedRegions, testing::ValuesIn(kRows));
+INSTANTIATE_TEST_SUITE_P(Rows, WorkedRegions, testing::ValuesIn(kRows),
+                         [](const testing::TestParamInfo<Row>& row) { return row.param.name; });
 
 // Every position of a few seeded games of the computer against itself, both colours.
 TEST(AreaCount, AgreesWithAPlainFloodFillOnPositionsOfSeededGames) {
