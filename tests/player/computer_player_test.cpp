@@ -32,10 +32,10 @@ struct Row {
   int32_t colour = Black;
 };
 
+using DiagramRows = std::initializer_list<const char*>;
 // Three Black stones in atari on the top edge (liberty (3, 0)), four on the left edge (liberty
 // (0, 9)), three on the left edge (liberty (0, 8)). The group placed first is first in the atari
 // list, which runs in the reverse order of the group list.
-using DiagramRows = std::initializer_list<const char*>;
 constexpr DiagramRows kThree{"XXX", "OOO"};
 constexpr DiagramRows kFour{"", "", "", "", "O", "XO", "XO", "XO", "XO"};
 constexpr DiagramRows kOtherThree{"", "", "", "", "O", "XO", "XO", "XO"};
@@ -99,7 +99,7 @@ void Place(Zere19r19& board, const Row& row) {
   const std::vector<const char*> lines(row.diagram);
   for (int32_t c = 0; c < BoardLines; ++c) {
     for (int32_t r = 0; r < BoardLines; ++r) {
-      if (r < static_cast<int32_t>(lines.size()) && c < static_cast<int32_t>(strlen(lines[r])))
+      if (r < static_cast<int32_t>(lines.size()) && c < static_cast<int32_t>(std::strlen(lines[r])))
         continue;
       ASSERT_TRUE(board.TryMove(c, r, row.fill, false)) << c << ", " << r;
     }
