@@ -6,7 +6,7 @@
 # Exits 0 when all agreed, 1 at the first disagreement, 77 when GNU Go is not installed.
 set -euo pipefail
 games=${1:-10}
-ours=${2:-${ZADADA_GTP:-build/test/bin/zadada-gtp}}
+ours=${2:-${ZADADA_GTP:-$(dirname "$0")/../build/test/bin/zadada-gtp}}
 gnugo=/usr/games/gnugo
 [[ -x $gnugo ]] || { echo "referee: GNU Go is not installed at $gnugo: skipped"; exit 77; }
 [[ -x $ours ]] || { echo "referee: no zadada-gtp at $ours" >&2; exit 1; }
@@ -71,26 +71,26 @@ for ((game = 1; game <= games; ++game)); do
   ask OURS set_random_seed "$game" || fail "zadada-gtp refused set_random_seed: $reply"
   colour=b passes=0 last=
   for ((move = 1; passes < 2 && move <= 400; ++move)); do
-    ask OURS genmove $colour || fail "genmove $colour: $reply"
+    ask OURS genmove "$colour" || fail "genmove $colour: $reply"
     vertex=$reply
     if [[ ${vertex,,} == pass ]]; then
       passes=$((passes + 1))
     else
       passes=0 last=$vertex
-      ask GNU is_legal $colour "$vertex"
+      ask GNU is_legal "$colour" "$vertex"
       [[ $reply == 1 ]] || fail "zadada-gtp played $colour $vertex, GNU Go is_legal says $reply"
     fi
-    ask GNU play $colour "$vertex" || fail "GNU Go refused play $colour $vertex: $reply"
+    ask GNU play "$colour" "$vertex" || fail "GNU Go refused play $colour $vertex: $reply"
     moves=$((moves + 1))
     colour=$([[ $colour == b ]] && echo w || echo b)
-    if ((move % 10 == 0)); then same_position $colour; fi
+    if ((move % 10 == 0)); then same_position "$colour"; fi
     if ((move % 23 == 0)); then
       ask OURS undo || fail "zadada-gtp refused undo: $reply"
       ask GNU undo || fail "GNU Go refused undo: $reply"
       colour=$([[ $colour == b ]] && echo w || echo b) passes=0 last=
-      same_position $colour
+      same_position "$colour"
     fi
   done
-  same_position $colour
+  same_position "$colour"
 done
 echo "referee: $games games, $moves moves, $checked illegal points, all agreed"
