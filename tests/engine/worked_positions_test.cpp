@@ -1,9 +1,12 @@
 // Hand-made positions where the rules bite, one row each, and what the board view is asked to
-// draw. Points are (column, row); the diagrams show the top-left corner, row 0 on top, 'X' Black,
-// 'O' White. Their stones are set up with trial moves, one history record each.
+// draw. Points are (column, row). Diagrams show the top-left corner from row 0, rows split by '/',
+// 'X' Black, 'O' White; their stones are set up with trial moves, one history record each.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,146 +16,75 @@
 
 namespace {
 
-struct Play {
-  int32_t colour;
-  int32_t column;  // -1: a pass.
-  int32_t row;
-};
-
 struct WorkedCase {
   const char* name;
-  std::vector<const char*> diagram;
-  std::vector<Play> plays;  // Every play but the last must be legal; the last is the case.
-  bool legal;
-  int32_t capturedStones;          // By the last play.
-  int32_t lastDirection;           // Where its lastCaptured was taken, -1 for nothing.
-  std::vector<const char*> after;  // The corner afterwards; empty: unchanged.
-  std::vector<std::array<int32_t, 3>> liberties;  // Column, row, liberties of the group there.
+  const char* diagram;
+  const char* plays;      // "X0,1 O-": Black at (0, 1), a White pass. The last play is the case.
+  int32_t captured;       // Stones the last play captures; -1 when it is refused.
+  int32_t lastDirection;  // Direction of its lastCaptured, -1 for none.
+  const char* after;      // The corner after a legal last play.
+  const char* liberties;  // "1,0=3": the group at (1, 0) has 3 liberties afterwards.
 };
 
-const std::vector<const char*> kKo = {".XO.", "X.XO", ".XO."};
-constexpr Play kTakeKo{White, 1, 1};
+constexpr const char* kKo = ".XO./X.XO/.XO.";
 
-const WorkedCase kCases[] = {
-    {"corner capture", {"OX"}, {{Black, 0, 1}}, true, 1, 3, {".X", "X."}, {{0, 1, 3}, {1, 0, 3}}},
-    {"retaking the corner is suicide",
-     {"OX"},
-     {{Black, 0, 1}, {White, 0, 0}},
-     false,
-     0,
-     -1,
-     {},
-     {{0, 1, 3}}},
-    {"edge capture", {"XOX"}, {{Black, 1, 1}}, true, 1, 3, {"X.X", ".X."}, {{1, 1, 4}, {0, 0, 2}}},
-    {"one stone captures two groups",
-     {"XXXXX", "OO.OX", "XXXX."},
-     {{Black, 2, 1}},
-     true,
-     3,
-     2,
-     {"XXXXX", "..X.X", "XXXX."},
-     {{2, 1, 10}}},
-    {"an enemy group touched twice loses one liberty",
-     {".OO", "..O"},
-     {{Black, 1, 1}},
-     true,
-     0,
-     -1,
-     {".OO", ".XO"},
-     {{2, 0, 4}, {1, 1, 2}}},
-    {"four groups joined, shared liberties counted once",
-     {".X.", "X.X", ".X."},
-     {{Black, 1, 1}},
-     true,
-     0,
-     -1,
-     {".X.", "XXX", ".X."},
-     {{1, 1, 6}}},
-    {"joining two groups into no liberty is suicide",
-     {"X.XO", "OOO."},
-     {{Black, 1, 0}},
-     false,
-     0,
-     -1,
-     {},
-     {{0, 0, 1}, {2, 0, 1}, {1, 1, 5}}},
-    {"a lone stone among enemy stones is suicide",
-     {".O.", "O.O", ".O."},
-     {{Black, 1, 1}},
-     false,
-     0,
-     -1,
-     {},
-     {{1, 0, 3}, {0, 1, 3}}},
-    {"an occupied point is refused", {"X"}, {{White, 0, 0}}, false, 0, -1, {}, {{0, 0, 2}}},
-    {"ko taken", kKo, {kTakeKo}, true, 1, 0, {".XO.", "XO.O", ".XO."}, {{1, 1, 1}}},
-    {"ko retaken at once is refused", kKo, {kTakeKo, {Black, 2, 1}}, false, 0, -1, {}, {}},
-    {"ko retaken after other moves",
-     kKo,
-     {kTakeKo, {Black, 9, 9}, {White, 9, 10}, {Black, 2, 1}},
-     true,
-     1,
-     2,
-     {".XO.", "X.XO", ".XO."},
-     {{2, 1, 1}}},
-    {"ko retaken after a pass",
-     kKo,
-     {kTakeKo, {Black, -1, -1}, {Black, 2, 1}},
-     true,
-     1,
-     2,
-     {".XO.", "X.XO", ".XO."},
-     {{2, 1, 1}}},
-    {"two-stone edge group captured from the corner",
-     {".OOX", "OXX."},
-     {{Black, 0, 0}},
-     true,
-     2,
-     0,
-     {"X..X", "OXX."},
-     {{0, 0, 1}, {0, 1, 1}, {1, 1, 5}, {3, 0, 3}}},
-    {"snapback: one stone retaken after a two-stone capture",
-     {".OOX", "OXX."},
-     {{Black, 0, 0}, {White, 1, 0}},
-     true,
-     1,
-     2,
-     {".O.X", "OXX."},
-     {{1, 0, 2}}},
+constexpr WorkedCase kCases[] = {
+    {"corner capture", "OX", "X0,1", 1, 3, ".X/X.", "0,1=3 1,0=3"},
+    {"retaking the corner is suicide", "OX", "X0,1 O0,0", -1, -1, "", "0,1=3"},
+    {"edge capture", "XOX", "X1,1", 1, 3, "X.X/.X.", "1,1=4 0,0=2"},
+    {"one stone captures two groups", "XXXXX/OO.OX/XXXX.", "X2,1", 3, 2, "XXXXX/..X.X/XXXX.",
+     "2,1=10"},
+    {"an enemy group touched twice loses one liberty", ".OO/..O", "X1,1", 0, -1, ".OO/.XO",
+     "2,0=4 1,1=2"},
+    {"four groups joined, shared liberties counted once", ".X./X.X/.X.", "X1,1", 0, -1,
+     ".X./XXX/.X.", "1,1=6"},
+    {"joining two groups into no liberty is suicide", "X.XO/OOO.", "X1,0", -1, -1, "",
+     "0,0=1 2,0=1 1,1=5"},
+    {"a lone stone among enemy stones is suicide", ".O./O.O/.O.", "X1,1", -1, -1, "",
+     "1,0=3 0,1=3"},
+    {"an occupied point is refused", "X", "O0,0", -1, -1, "", "0,0=2"},
+    {"ko taken", kKo, "O1,1", 1, 0, ".XO./XO.O/.XO.", "1,1=1"},
+    {"ko retaken at once is refused", kKo, "O1,1 X2,1", -1, -1, "", ""},
+    {"ko retaken after other moves", kKo, "O1,1 X9,9 O9,10 X2,1", 1, 2, ".XO./X.XO/.XO.", "2,1=1"},
+    {"ko retaken after a pass", kKo, "O1,1 X- X2,1", 1, 2, ".XO./X.XO/.XO.", "2,1=1"},
+    {"two-stone group captured from the corner", ".OOX/OXX.", "X0,0", 2, 0, "X..X/OXX.",
+     "0,0=1 0,1=1 1,1=5 3,0=3"},
+    {"snapback", ".OOX/OXX.", "X0,0 O1,0", 1, 2, ".O.X/OXX.", "1,0=2"},
 };
 
-// Sets up a diagram with trial moves, row by row from the top, each row from the left.
-void Place(Zere19r19& board, const std::vector<const char*>& rows) {
-  for (int32_t r = 0; r < static_cast<int32_t>(rows.size()); ++r) {
-    for (int32_t c = 0; rows[r][c] != '\0'; ++c) {
-      if (rows[r][c] == '.') continue;
-      ASSERT_TRUE(board.TryMove(c, r, rows[r][c] == 'X' ? Black : White, false));
-    }
+// Calls visit(column, row, colour) for each point of a diagram, whose rows are all as wide.
+template <typename Visit>
+void ForEachPoint(const char* diagram, Visit&& visit) {
+  const int32_t width = static_cast<int32_t>(std::strcspn(diagram, "/")) + 1;
+  for (int32_t i = 0; diagram[i] != '\0'; ++i) {
+    const char p = diagram[i];
+    if (p != '/') visit(i % width, i / width, p == 'X' ? Black : p == 'O' ? White : Empty);
   }
 }
 
-bool Apply(Zere19r19& board, const Play& play) {
-  if (play.column >= 0) return board.TryMove(play.column, play.row, play.colour, true);
-  board.Pass(play.colour);
-  return true;
+// Sets up a diagram with trial moves, each row from the left.
+void Place(Zere19r19& board, const char* diagram) {
+  ForEachPoint(diagram, [&](int32_t x, int32_t y, int32_t colour) {
+    EXPECT_TRUE(colour == Empty || board.TryMove(x, y, colour, false)) << x << ',' << y;
+  });
 }
 
-// The rows of the top-left corner the size of expected, joined by '/'.
-std::string Corner(const Zere19r19& board, const std::vector<const char*>& expected) {
-  std::string text;
-  for (int32_t r = 0; r < static_cast<int32_t>(expected.size()); ++r) {
-    for (int32_t c = 0; expected[r][c] != '\0'; ++c)
-      text += "O.X"[board.ColourAt(c, r) + 1];
-    text += '/';
+// Plays "X3,4" (a committed move), "O-" (a pass), "?X3,4" (IsLegal), "U" or "u" (TakeBack with
+// or without redraw); false when the move is refused.
+bool Apply(Zere19r19& board, const std::string& play) {
+  if (play[0] == 'U' || play[0] == 'u') {
+    board.TakeBack(play[0] == 'U');
+    return true;
   }
-  return text;
-}
-
-std::string Joined(const std::vector<const char*>& rows) {
-  std::string text;
-  for (const char* row : rows)
-    text += std::string(row) + '/';
-  return text;
+  const bool trial = play[0] == '?';
+  const int32_t colour = play[trial] == 'X' ? Black : White;
+  int column = 0;
+  int row = 0;
+  if (std::sscanf(play.c_str() + trial + 1, "%d,%d", &column, &row) != 2) {
+    board.Pass(colour);
+    return true;
+  }
+  return trial ? board.IsLegal(column, row, colour) : board.TryMove(column, row, colour, true);
 }
 
 TEST(WorkedPositions, EachRowPlaysOutAsTheRulesSay) {
@@ -160,25 +92,27 @@ TEST(WorkedPositions, EachRowPlaysOutAsTheRulesSay) {
     SCOPED_TRACE(c.name);
     Zere19r19 board;
     Place(board, c.diagram);
-    for (size_t i = 0; i + 1 < c.plays.size(); ++i)
-      ASSERT_TRUE(Apply(board, c.plays[i])) << "play " << i;
+    std::istringstream playText(c.plays);
+    const std::vector<std::string> plays{std::istream_iterator<std::string>(playText), {}};
+    for (size_t i = 0; i + 1 < plays.size(); ++i)
+      ASSERT_TRUE(Apply(board, plays[i])) << plays[i];
     const std::string before = ObservedState(board);
-    EXPECT_EQ(Apply(board, c.plays.back()), c.legal);
+    ASSERT_EQ(Apply(board, plays.back()), c.captured >= 0);
     EXPECT_EQ(board.CheckConsistency(), "");
-    if (!c.after.empty()) {
-      EXPECT_EQ(Corner(board, c.after), Joined(c.after));
+    std::istringstream liberties(c.liberties);
+    int column = 0, row = 0, count = 0;
+    char comma = 0, equals = 0;
+    while (liberties >> column >> comma >> row >> equals >> count)
+      EXPECT_EQ(board.points[column][row].stone->group->liberties, count) << column << ',' << row;
+    if (c.captured >= 0) {
+      ForEachPoint(c.after, [&](int32_t x, int32_t y, int32_t colour) {
+        EXPECT_EQ(board.ColourAt(x, y), colour) << x << ',' << y;
+      });
+      const Zere19r19::gomove& move = *board.Newest();
+      EXPECT_EQ(move.capturedStones, c.captured);
+      EXPECT_EQ(move.lastCaptured, c.lastDirection < 0 ? nullptr : move.captured[c.lastDirection]);
+      board.TakeBack(true);  // Refused or taken back, the board must be as it was.
     }
-    for (const auto& [column, row, liberties] : c.liberties)
-      EXPECT_EQ(board.points[column][row].stone->group->liberties, liberties)
-          << column << ',' << row;
-    if (!c.legal) {
-      EXPECT_EQ(ObservedState(board), before);
-      continue;
-    }
-    const Zere19r19::gomove& move = *board.Newest();
-    EXPECT_EQ(move.capturedStones, c.capturedStones);
-    EXPECT_EQ(move.lastCaptured, c.lastDirection < 0 ? nullptr : move.captured[c.lastDirection]);
-    board.TakeBack(true);
     EXPECT_EQ(ObservedState(board), before);
     EXPECT_EQ(board.CheckConsistency(), "");
   }
@@ -192,55 +126,38 @@ class RecordingView final : public BoardView {
   void DrawStone(const Zere19r19& board, int32_t column, int32_t row, bool marked,
                  int32_t colour) override {
     if (column < 0) return;
-    calls_ += std::string(colour == Black ? " X" : " O") + At(column, row);
+    calls_ += (colour == Black ? " X" : " O") + std::to_string(column) + ',' + std::to_string(row);
     if (marked) calls_ += "*" + std::to_string(board.moveCount);
   }
   void ErasePoint(const Zere19r19&, int32_t column, int32_t row) override {
-    if (column >= 0) calls_ += " -" + At(column, row);
+    if (column >= 0) calls_ += " -" + std::to_string(column) + ',' + std::to_string(row);
   }
   std::string Take() { return std::exchange(calls_, ""); }
 
  private:
-  static std::string At(int32_t column, int32_t row) {
-    return std::to_string(column) + ',' + std::to_string(row);
-  }
   std::string calls_;
 };
 
-TEST(BoardViewCalls, KoFightPassesAndTakeBacks) {
+// Sets up a diagram, then plays each step "play:calls" and expects those calls.
+void ExpectCalls(const char* diagram, std::vector<std::string> steps) {
   RecordingView view;
   Zere19r19 board(&view);
-  Place(board, kKo);  // Seven records, the last White (2, 2).
-  EXPECT_FALSE(board.TryMove(1, 0, White, true));
-  EXPECT_FALSE(board.TryMove(0, 0, White, true));
-  EXPECT_TRUE(board.IsLegal(1, 1, White));
+  Place(board, diagram);
   EXPECT_EQ(view.Take(), "");
-  ASSERT_TRUE(board.TryMove(1, 1, White, true));
-  EXPECT_EQ(view.Take(), " O1,1*8 -2,1");
-  EXPECT_FALSE(board.TryMove(2, 1, Black, true));
-  EXPECT_EQ(view.Take(), "");
-  board.Pass(Black);
-  EXPECT_EQ(view.Take(), " O1,1");
-  board.Pass(White);
-  EXPECT_EQ(view.Take(), "");
-  board.TakeBack(true);
-  EXPECT_EQ(view.Take(), "");
-  board.TakeBack(true);
-  EXPECT_EQ(view.Take(), " O1,1*8");
-  board.TakeBack(true);
-  EXPECT_EQ(view.Take(), " X2,1 -1,1 O2,2*7");
-  board.TakeBack(false);
-  EXPECT_EQ(view.Take(), "");
+  for (const std::string& step : steps) {
+    Apply(board, step.substr(0, step.find(':')));
+    EXPECT_EQ(view.Take(), step.substr(step.find(':') + 1)) << step;
+  }
+}
+
+TEST(BoardViewCalls, KoFightPassesAndTakeBacks) {
+  // Seven records set up, the last White at (2, 2). Refused and trial moves draw nothing.
+  ExpectCalls(kKo, {"O1,0:", "O0,0:", "?O1,1:", "O1,1: O1,1*8 -2,1", "X2,1:", "X-: O1,1",
+                    "O-:", "U:", "U: O1,1*8", "U: X2,1 -1,1 O2,2*7", "u:"});
 }
 
 TEST(BoardViewCalls, CapturesAreErasedAndRedrawnInDirectionOrder) {
-  RecordingView view;
-  Zere19r19 board(&view);
-  Place(board, {".X.X.", "XO.OX", ".X.X."});  // Eight records, the last Black (3, 2).
-  ASSERT_TRUE(board.TryMove(2, 1, Black, true));
-  EXPECT_EQ(view.Take(), " X2,1*9 -3,1 -1,1");
-  board.TakeBack(true);
-  EXPECT_EQ(view.Take(), " O3,1 O1,1 -2,1 X3,2*8");
+  ExpectCalls(".X.X./XO.OX/.X.X.", {"X2,1: X2,1*9 -3,1 -1,1", "U: O3,1 O1,1 -2,1 X3,2*8"});
 }
 
 }  // namespace
