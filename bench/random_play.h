@@ -1,4 +1,4 @@
-// Seeded random play for the engine's randomised tests and benchmarks.
+// Seeded random play for the engine's benchmarks.
 //
 // Uniformly random moves on a 19 x 19 board seldom fight, so most tries land next to the latest
 // stones, and a capture is often answered inside the hole it left: that is where kos, snapbacks
@@ -65,12 +65,8 @@ class RandomPlay {
   std::mt19937 generator_;
 };
 
-// How many games a randomised test plays: base, or more for a soak run when ZADADA_TEST_SCALE is
-// a number above 1. Never fewer: the base games are what prove the rare cases were reached.
-int ScaledCount(int base);
-
 // Plays count legal moves of alternating colours at uniformly random points of the whole board:
-// mid-game positions for tests and benchmarks. Stops early if moves keep being refused.
+// mid-game positions for benchmarks. Stops early if moves keep being refused.
 void PlayUniformRandomMoves(Zere19r19& board, uint32_t seed, int count);
 
 // The same with the points chosen as ChoosePoint does, which makes larger groups and more fights.

@@ -1,7 +1,6 @@
-#include "tests/engine/random_play.h"
+#include "bench/random_play.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "engine/neighbours.h"
 
@@ -158,12 +157,6 @@ CaptureShape ShapeOfCapture(const Zere19r19& board, int32_t column, int32_t row,
     }
   });
   return shape;
-}
-
-int ScaledCount(int base) {
-  const char* text = std::getenv("ZADADA_TEST_SCALE");
-  const double scale = text != nullptr ? std::atof(text) : 1.0;
-  return scale > 1.0 ? static_cast<int>(base * scale) : base;
 }
 
 namespace {
