@@ -1,14 +1,18 @@
-// Reading command arguments: numbers, colours and vertices, each word whole or not at all.
+// A command's arguments and how they are read: numbers, colours and vertices, each word whole or
+// not at all.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "gtp/commands.h"
 #include "gtp/vertex.h"
 
 namespace gtp {
+
+// The words after a command's name, in order.
+using Args = std::vector<std::string>;
 
 // A decimal integer filling the whole word, within int64; false otherwise.
 bool ParseInteger(std::string_view word, int64_t& value);

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
+#include "gtp/arguments.h"
 #include "gtp/game_state.h"
 
 namespace gtp {
@@ -30,7 +30,6 @@ inline Reply SyntaxError() {
   return Failure("syntax error");
 }
 
-using Args = std::vector<std::string>;
 using Handler = Reply (*)(GameState& state, const Args& args);
 
 struct Command {
