@@ -41,8 +41,10 @@ Reply PlaceHandicap(GameState& state, const std::vector<Vertex>& points) {
 
 std::string VertexTexts(const std::vector<Vertex>& points) {
   std::string text;
-  for (const Vertex& point : points)
-    text += (text.empty() ? "" : " ") + VertexText(point.column, point.row);
+  for (const Vertex& point : points) {
+    if (!text.empty()) text += ' ';
+    text += VertexText(point.column, point.row);
+  }
   return text;
 }
 

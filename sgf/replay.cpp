@@ -17,8 +17,12 @@ std::vector<Move> MovesOldestFirst(const Zere19r19& board) {
   return moves;
 }
 
+// Appended piece by piece: GCC 12 at -O3 warns (-Wrestrict) about "text" + a temporary string.
 std::string MoveText(const Move& move, const char* black, const char* white) {
-  return (move.colour == Black ? black : white) + ("[" + PointText(move.column, move.row) + "]");
+  std::string text = move.colour == Black ? black : white;
+  text += '[';
+  text += PointText(move.column, move.row);
+  return text + ']';
 }
 
 // A setup stone is refused when its point is taken or it would have no liberties. One that

@@ -120,8 +120,11 @@ class CommandFuzzer {
     std::string line = name;
     if (random_() % 5 == 0) {
       const int args = static_cast<int>(random_() % 4);
-      for (int i = 0; i < args; ++i)
-        line += " " + RandomArgument();
+      // Appended, not added: GCC 12 at -O3 warns (-Wrestrict) about " " + a temporary string.
+      for (int i = 0; i < args; ++i) {
+        line += ' ';
+        line += RandomArgument();
+      }
       return line;
     }
     if (name == "play" || name == "is_legal") return line + " " + Colour() + " " + Point();
