@@ -18,10 +18,26 @@ bool ParseFloat(std::string_view word, double& value) {
   return error == std::errc() && stop == end && std::isfinite(value);
 }
 
-bool ParseKomi(std::string_view word, double& komi) {
+bool KomiInRange(double komi) {
   // Beyond this no komi makes sense on 361 points; refusing it keeps scores readable.
   constexpr double kLargestKomi = 1000.0;
-  return ParseFloat(word, komi) && std::abs(komi) <= kLargestKomi;
+  return std::abs(komi) <= kLargestKomi;
+}
+
+bool ParseKomi(std::string_view word, double& komi) {
+  return ParseFloat(word, komi) && KomiInRange(komi);
+}
+
+bool ParseGtpInt(std::string_view word, int64_t& value) {
+  return ParseInteger(word, value) && value >= 0 && value <= INT32_MAX;
+}
+
+bool AllGtpInts(const Args& args, size_t first) {
+  int64_t value = 0;
+  for (size_t i = first; i < args.size(); ++i) {
+    if (!ParseGtpInt(args[i], value)) return false;
+  }
+  return true;
 }
 
 std::string NumberText(double value) {

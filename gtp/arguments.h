@@ -1,14 +1,18 @@
-// Reading command arguments: numbers, colours and vertices, each word whole or not at all.
+// A command's arguments and how they are read: numbers, colours and vertices, each word whole or
+// not at all.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "gtp/commands.h"
 #include "gtp/vertex.h"
 
 namespace gtp {
+
+// The words after a command's name, in order.
+using Args = std::vector<std::string>;
 
 // A decimal integer filling the whole word, within int64; false otherwise.
 bool ParseInteger(std::string_view word, int64_t& value);
@@ -16,14 +20,23 @@ bool ParseInteger(std::string_view word, int64_t& value);
 // A finite decimal number filling the whole word ("6.5", "-3", "0"); false otherwise.
 bool ParseFloat(std::string_view word, double& value);
 
-// A komi: a number as ParseFloat reads it, of a size a game could use.
+// True for a komi of a size a game could use.
+bool KomiInRange(double komi);
+
+// A komi: a number as ParseFloat reads it, within KomiInRange.
 bool ParseKomi(std::string_view word, double& komi);
+
+// GTP's int: a decimal integer filling the whole word, 0..2^31-1.
+bool ParseGtpInt(std::string_view word, int64_t& value);
 
 // A number as GTP and SGF write it: "6.5", "-3", "0".
 std::string NumberText(double value);
 
 // True when args is exactly one colour.
 bool ParseColourArg(const Args& args, int32_t& colour);
+
+// True when every word from args[first] on is a GTP int.
+bool AllGtpInts(const Args& args, size_t first);
 
 // True when args is exactly a colour and a vertex (a pass included).
 bool ParseMoveArgs(const Args& args, int32_t& colour, Vertex& vertex);

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
+#include "gtp/arguments.h"
 #include "gtp/game_state.h"
 
 namespace gtp {
@@ -30,7 +30,6 @@ inline Reply SyntaxError() {
   return Failure("syntax error");
 }
 
-using Args = std::vector<std::string>;
 using Handler = Reply (*)(GameState& state, const Args& args);
 
 struct Command {
@@ -58,6 +57,16 @@ Reply ClearBoard(GameState& state, const Args& args);
 Reply Komi(GameState& state, const Args& args);
 Reply SetRandomSeed(GameState& state, const Args& args);
 
+// commands_handicap.cpp: handicap stones, on an empty board only.
+Reply FixedHandicap(GameState& state, const Args& args);
+Reply PlaceFreeHandicap(GameState& state, const Args& args);
+Reply SetFreeHandicap(GameState& state, const Args& args);
+
+// commands_time.cpp: time controls, checked and otherwise ignored.
+Reply TimeSettings(GameState& state, const Args& args);
+Reply TimeLeft(GameState& state, const Args& args);
+Reply KgsTimeSettings(GameState& state, const Args& args);
+
 // commands_moves.cpp: changing the position and asking what may be played.
 Reply Play(GameState& state, const Args& args);
 Reply GenMove(GameState& state, const Args& args);
@@ -70,6 +79,7 @@ Reply ShowBoard(GameState& state, const Args& args);
 Reply ListStones(GameState& state, const Args& args);
 Reply Captures(GameState& state, const Args& args);
 Reply FinalScore(GameState& state, const Args& args);
+Reply FinalStatusList(GameState& state, const Args& args);
 
 // commands_sgf.cpp: game records.
 Reply PrintSgf(GameState& state, const Args& args);

@@ -29,7 +29,8 @@ Reply GenMove(GameState& state, const Args& args) {
 
 Reply Undo(GameState& state, const Args& args) {
   if (!args.empty()) return SyntaxError();
-  if (state.board->moveCount == 0) return Failure("cannot undo");
+  // Setup stones are the game's starting position, not moves to take back.
+  if (state.board->moveCount <= state.setup.records) return Failure("cannot undo");
   state.board->TakeBack(false);
   return Success();
 }
@@ -38,8 +39,7 @@ Reply IsLegal(GameState& state, const Args& args) {
   int32_t colour = Empty;
   Vertex vertex;
   if (!ParseMoveArgs(args, colour, vertex)) return SyntaxError();
-  const bool legal =
-      vertex.IsPass() || state.board->IsLegal(vertex.column, vertex.row, colour);
+  const bool legal = vertex.IsPass() || state.board->IsLegal(vertex.column, vertex.row, colour);
   return Success(legal ? "1" : "0");
 }
 
@@ -47,8 +47,8 @@ Reply AllLegal(GameState& state, const Args& args) {
   int32_t colour = Empty;
   if (!ParseColourArg(args, colour)) return SyntaxError();
   Zere19r19& board = *state.board;
-  return Success(VertexList(
-      [&](int32_t column, int32_t row) { return board.IsLegal(column, row, colour); }));
+  return Success(
+      VertexList([&](int32_t column, int32_t row) { return board.IsLegal(column, row, colour); }));
 }
 
 }  // namespace gtp

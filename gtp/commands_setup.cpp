@@ -43,13 +43,13 @@ Reply BoardSize(GameState& state, const Args& args) {
   int64_t size = 0;
   if (args.size() != 1 || !ParseInteger(args[0], size)) return SyntaxError();
   if (size != BoardLines) return Failure("unacceptable size");
-  state.board->Reset();
+  state.NewGame();
   return Success();
 }
 
 Reply ClearBoard(GameState& state, const Args& args) {
   if (!args.empty()) return SyntaxError();
-  state.board->Reset();
+  state.NewGame();
   return Success();
 }
 

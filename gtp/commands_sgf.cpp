@@ -1,5 +1,4 @@
 // Game records: writing the game as SGF and replaying one from a file.
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -8,7 +7,9 @@
 
 #include "gtp/arguments.h"
 #include "gtp/commands.h"
-#include "gtp/sgf.h"
+#include "sgf/replay.h"
+#include "sgf/sgf_reader.h"
+#include "sgf/sgf_writer.h"
 
 namespace gtp {
 namespace {
@@ -37,7 +38,7 @@ bool WriteWholeFile(const std::string& path, const std::string& text) {
 }
 
 // How many moves of the record to replay: all of them (the largest size_t), or those before the
-// optional move_number argument.
+// optional move_number argument. Setup stones are no moves: they are always placed.
 bool ParseReplayLimit(const Args& args, size_t& limit) {
   limit = SIZE_MAX;
   if (args.size() == 1) return true;
@@ -47,27 +48,11 @@ bool ParseReplayLimit(const Args& args, size_t& limit) {
   return true;
 }
 
-// Plays the first count moves of the record on board; on an illegal one says which in error.
-bool Replay(const SgfGame& game, size_t count, Zere19r19& board, std::string& error) {
-  for (size_t i = 0; i < count; ++i) {
-    const SgfMove& move = game.moves[i];
-    if (move.column < 0) {
-      board.Pass(move.colour);
-    } else if (!board.TryMove(move.column, move.row, move.colour, true)) {
-      error = "illegal move " + std::to_string(i + 1) +
-              " in game record: " + (move.colour == Black ? "B " : "W ") +
-              VertexText(move.column, move.row);
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 Reply PrintSgf(GameState& state, const Args& args) {
   if (args.size() > 1) return SyntaxError();
-  std::string record = WriteSgf(*state.board, state.komi);
+  std::string record = sgf::WriteSgf(sgf::RecordOfBoard(*state.board, state.setup, state.komi, ""));
   if (args.empty()) {
     record.pop_back();  // The response ends the record's last line itself.
     return Success(record);
@@ -80,15 +65,18 @@ Reply LoadSgf(GameState& state, const Args& args) {
   if (args.empty() || !ParseReplayLimit(args, limit)) return SyntaxError();
   std::string text;
   if (!ReadWholeFile(args[0], text)) return Failure("cannot open file");
-  SgfGame game;
-  std::string error;
-  if (!ReadSgf(text, game, error)) return Failure(error);
+  sgf::ParsedRecord parsed = sgf::ParseSgf(text);
+  if (parsed.failure) return Failure(parsed.failure->Message());
+  sgf::GameRecord& record = parsed.record;
+  if (record.komi && !KomiInRange(*record.komi)) return Failure("unacceptable komi");
+  if (record.moves.size() > limit) record.moves.resize(limit);
   // The record is replayed on a board of its own, so a fault anywhere in it leaves the game
   // being played untouched.
   auto board = std::make_unique<Zere19r19>();
-  if (!Replay(game, std::min(limit, game.moves.size()), *board, error)) return Failure(error);
+  if (auto failure = sgf::ReplayGame(record, *board)) return Failure(failure->Message());
   state.board = std::move(board);
-  if (game.komi) state.komi = *game.komi;
+  state.setup = {static_cast<int32_t>(record.setup.size()), record.handicap};
+  if (record.komi) state.komi = *record.komi;
   return Success(std::string(ColourName(state.board->ColourToMove())));
 }
 

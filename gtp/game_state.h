@@ -1,10 +1,11 @@
-// What the GTP program keeps between commands: the board, the komi and whether to stop.
+// What the GTP program keeps between commands: the board, its setup stones, the komi and whether
+// to stop.
 #pragma once
 
 #include <memory>
-#include <vector>
 
 #include "engine/board.h"
+#include "sgf/game_record.h"
 
 namespace gtp {
 
@@ -12,11 +13,15 @@ struct GameState {
   // The game being played. Held through a pointer so that a loaded game record, built and checked
   // on a board of its own, can take the place of the current game in one step.
   std::unique_ptr<Zere19r19> board = std::make_unique<Zere19r19>();
-  double komi = 0.0;  // Points given to White in final_score.
-  bool quit = false;  // Set by quit: the program stops after answering.
-};
+  sgf::SetupInfo setup;  // The handicap or loaded setup stones at the bottom of the history.
+  double komi = 0.0;     // Points given to White in final_score.
+  bool quit = false;     // Set by quit: the program stops after answering.
 
-// The history records of the board, oldest first.
-std::vector<const Zere19r19::gomove*> MovesOldestFirst(const Zere19r19& board);
+  // Empties the board, setup stones included; the komi stays.
+  void NewGame() {
+    board->Reset();
+    setup = {};
+  }
+};
 
 }  // namespace gtp

@@ -28,7 +28,10 @@ bool GnuGoAvailable() {
 
 std::string GtpVertex(int column, int row) {
   if (column < 0 || row < 0) return "pass";
-  return std::string(1, kColumns[column]) + std::to_string(19 - row);
+  // Appended, not added: GCC 12 at -O3 warns (-Wrestrict) about a char string + a temporary.
+  std::string vertex(1, kColumns[column]);
+  vertex += std::to_string(19 - row);
+  return vertex;
 }
 
 bool ParseGtpVertex(const std::string& vertex, int& column, int& row) {

@@ -34,7 +34,7 @@ protocol_version
 -5 protocol_version
 #? ?[unknown command]
 12 list_commands
-#? [protocol_version\nname\nversion\nknown_command\nlist_commands\nquit\nboardsize\nclear_board\nkomi\nset_random_seed\nplay\ngenmove\nundo\nis_legal\nall_legal\nshowboard\nlist_stones\ncaptures\nfinal_score\nprintsgf\nloadsgf]
+#? [protocol_version\nname\nversion\nknown_command\nlist_commands\nquit\nboardsize\nclear_board\nkomi\nfixed_handicap\nplace_free_handicap\nset_free_handicap\ntime_settings\ntime_left\nkgs-time_settings\nset_random_seed\nplay\ngenmove\nkgs-genmove_cleanup\nundo\nis_legal\nall_legal\nshowboard\nlist_stones\ncaptures\nfinal_score\nfinal_status_list\nprintsgf\nloadsgf]
 13 known_command
 #? ?[syntax error]
 14 protocol_version extra

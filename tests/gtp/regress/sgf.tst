@@ -49,33 +49,41 @@
 #? ?[syntax error]
 31 loadsgf @TMP@/game.sgf 3 4
 #? ?[syntax error]
-# Faulty records and missing files leave the game as it was: D4 against A1 and Q16, komi 6.5.
-40 loadsgf @DATA@/no_such_file.sgf
+# Setup stones: a handicap record. Its stones are the starting position, which undo keeps.
+40 loadsgf @DATA@/setup_stones.sgf
+#? [black]
+41 list_stones b
+#? [Q4 D16]
+42 printsgf
+#? [[^\n]*KM\[0\.5\]HA\[2\]PL\[W\]AB\[dd\]\[pp\]\n;W\[dp\]\)]
+# Faulty records and missing files leave the game as it was.
+43 loadsgf @DATA@/no_such_file.sgf
 #? ?[cannot open file]
-41 loadsgf @DATA@
+44 loadsgf @DATA@
 #? ?[cannot open file]
-42 loadsgf @DATA@/unclosed.sgf
-#? ?[malformed game record: .+]
-43 loadsgf @DATA@/suicide_in_record.sgf
-#? ?[illegal move 4 in game record: W A19]
-44 loadsgf @DATA@/size13.sgf
-#? ?[malformed game record: the board size is not 19]
-45 loadsgf @DATA@/setup_stones.sgf
-#? ?[malformed game record: setup stones are not supported]
-46 loadsgf @DATA@/not_go.sgf
-#? ?[malformed game record: not a game of Go]
-47 loadsgf @DATA@/empty.sgf
-#? ?[malformed game record: .+]
-48 loadsgf @DATA@/off_board.sgf
-#? ?[malformed game record: move 2 is not on the board]
-49 loadsgf @DATA@/two_moves_in_node.sgf
+45 loadsgf @DATA@/not_sgf.sgf
+#? ?[malformed game record: a game record starts with '\(']
+46 loadsgf @DATA@/unclosed.sgf
+#? ?[malformed game record: the record ends inside a game]
+47 loadsgf @DATA@/not_go.sgf
+#? ?[not a game of Go: GM\[2\]]
+48 loadsgf @DATA@/size13.sgf
+#? ?[the board size is not 19: SZ\[13\]]
+49 loadsgf @DATA@/off_board.sgf
+#? ?[illegal move: B\[ta\] \(move 1\) is off the board]
+50 loadsgf @DATA@/suicide_in_record.sgf
+#? ?[illegal move: W\[aa\] \(move 4\)]
+51 loadsgf @DATA@/illegal_setup.sgf
+#? ?[illegal setup: AW\[aa\]]
+52 loadsgf @DATA@/two_moves_in_node.sgf
 #? ?[malformed game record: two moves in one node]
-50 list_stones b
-#? [D4]
-51 list_stones w
-#? [A1 Q16]
-52 printsgf
-#? [[^\n]*KM\[6\.5\]\n;B\[dp\];W\[pd\];B\[\];W\[as\]\)]
+53 printsgf
+#? [[^\n]*KM\[0\.5\]HA\[2\]PL\[W\]AB\[dd\]\[pp\]\n;W\[dp\]\)]
+54 undo
+55 undo
+#? ?[cannot undo]
+56 list_stones b
+#? [Q4 D16]
 # A record written by another program: comments, escapes, and the first variation of each branch.
 60 loadsgf @DATA@/variations.sgf
 #? [white]

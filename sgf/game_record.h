@@ -1,0 +1,71 @@
+// A game record as this program reads and writes it: the setup stones and the main line of one
+// 19 x 19 game of Go, with the game information worth keeping, and the ways a record can fail.
+//
+// Words used here:
+//  - setup stones: stones put on the board before the first move (SGF's AB and AW), handicap
+//    stones among them. The engine has no setup operation, so they become the oldest history
+//    records of the board, one per stone; take-back must never reach below them.
+//  - main line: the first variation at every branch of the record.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "engine/records.h"
+
+namespace sgf {
+
+// A stone or a pass, in engine coordinates.
+struct Move {
+  int32_t colour;  // Black or White.
+  int32_t column;  // 0..18 from the left, -1 for a pass.
+  int32_t row;     // 0..18 from the top, -1 for a pass.
+
+  bool operator==(const Move&) const = default;
+};
+
+// How many of a board's oldest history records are setup stones, and whether they were handicap.
+struct SetupInfo {
+  int32_t records = 0;   // The oldest records that are setup stones; undo stops above them.
+  int32_t handicap = 0;  // The handicap (SGF's HA) they stand for, 0 for none.
+};
+
+struct GameRecord {
+  std::vector<Move> setup;       // Setup stones as the record lists them; never passes.
+  std::vector<Move> moves;       // The main line's moves and passes, first move first.
+  int32_t playerToMove = Empty;  // PL: who moves after the setup; Empty when not given.
+  int32_t handicap = 0;          // HA, 0 when not given.
+  std::optional<double> komi;    // KM, when given.
+  std::string result;            // RE, empty when not given.
+  // Game information kept as written (GN, PB, PW, DT and their like), in the record's order.
+  std::vector<std::pair<std::string, std::string>> info;
+};
+
+// Why a record cannot be loaded.
+enum class FailureKind {
+  Malformed,     // Not SGF, or SGF broken off or badly formed.
+  NotGo,         // GM is not 1.
+  BoardSize,     // SZ is not 19.
+  IllegalMove,   // A move off the board, or one the rules refuse.
+  IllegalSetup,  // A setup stone off the board, on a stone, without liberties, or after a move.
+};
+
+// The plain reason for a kind of failure, e.g. "illegal move".
+std::string_view Reason(FailureKind kind);
+
+struct Failure {
+  FailureKind kind;
+  std::string detail;  // Where and what, e.g. "W[aa] (move 4)"; may be empty.
+
+  // The reason, then the detail: "illegal move: W[aa] (move 4)".
+  std::string Message() const;
+};
+
+// The point as SGF writes it, "dd", or "" for a pass.
+std::string PointText(int32_t column, int32_t row);
+
+}  // namespace sgf
