@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "display/territory.h"
+#include "scoring/territory.h"
 #include "gtp/arguments.h"
 #include "gtp/commands.h"
 

@@ -7,6 +7,5 @@
 
 #include "engine/board.h"
 
+// The count of colour as CountTerritory makes it: marks, territoryCount and the answer.
 bool LiteralCountTerritory(Zere19r19& board, int32_t colour);
-bool LiteralFillTerritory(Zere19r19& board, int32_t column, int32_t row, int32_t colour);
-void LiteralClearTerritory(Zere19r19& board, int32_t column, int32_t row);

@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "display/territory.h"
 #include "engine/board.h"
+#include "scoring/territory.h"
 #include "tests/support/diagram.h"
 
 namespace {
