@@ -46,9 +46,10 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   void ShowPassMessage(const QString& text) override;
 
  private:
-  void CreateMenus();
-  void CreateControls();
-  void ConnectCommands();
+  void CreateMenus();      // The Game and Help menus, with their items' object names.
+  void CreateControls();   // The labels, texts, board and buttons at their places.
+  void ConnectCommands();  // Every control and menu item to its command.
+  // The creation handler: pictures, random seed, the controller's start-up.
   void FormCreate(const QString& pictureFolder);
 
   // Connects a menu item to a controller command.
