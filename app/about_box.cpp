@@ -41,7 +41,7 @@ TAboutBox::TAboutBox() {
 
   OKButton = MakeButton(this, "OKButton", QStringLiteral("OK"), QRect(79, 156, 75, 25));
   OKButton->setDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+  connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
   CentreOnScreen(*this);
 }
 

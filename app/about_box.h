@@ -12,8 +12,7 @@ class TAboutBox final : public QDialog {
   // Builds the dialog hidden.
   TAboutBox();
 
-  // Hides the dialog.
-  void OKButtonClick();
+  void OKButtonClick();  // "OK": hides the dialog.
 
  protected:
   void changeEvent(QEvent* event) override;

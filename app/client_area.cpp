@@ -2,9 +2,11 @@
 
 #include <QPainter>
 
+#include "engine/pixel_geometry.h"
+
 namespace {
 // The square the turn stone may cover, cleared whenever the stone changes.
-const QRect TurnStoneSquare(TurnStonePosition, QSize(17, 17));
+const QRect TurnStoneSquare(TurnStonePosition, QSize(StoneSquareSize, StoneSquareSize));
 }  // namespace
 
 void ClientArea::ShowTurnStone(const QImage& stone) {

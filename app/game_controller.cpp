@@ -9,13 +9,13 @@ GameController::GameController(BoardCanvas& canvas, StatusPanel& panel)
 }
 
 void GameController::Image1MouseDown(int32_t x, int32_t y) {
-  const GridPoint point = NearestPoint(board_, BoardSize, x, y);
+  const GridPoint point = NearestPoint(board_, boardSize_, x, y);
   if (!OnBoard(point.column, point.row)) return;
   if (const int32_t colour = ModeColour(); colour != Empty)
     board_.TryMove(point.column, point.row, colour, true);
-  if (ComputerTakesBlack && board_.TryMove(point.column, point.row, White, true))
+  if (computerTakesBlack_ && board_.TryMove(point.column, point.row, White, true))
     ComputerMove(board_, Black);
-  if (ComputerTakesWhite && board_.TryMove(point.column, point.row, Black, true))
+  if (computerTakesWhite_ && board_.TryMove(point.column, point.row, Black, true))
     ComputerMove(board_, White);
   ApplyTurnRule();
   UpdateStatus();
@@ -23,11 +23,11 @@ void GameController::Image1MouseDown(int32_t x, int32_t y) {
 
 void GameController::Button1Click() {
   if (const int32_t colour = ModeColour(); colour != Empty) board_.Pass(colour);
-  if (ComputerTakesBlack) {
+  if (computerTakesBlack_) {
     board_.Pass(White);
     ComputerMove(board_, Black);
   }
-  if (ComputerTakesWhite) {
+  if (computerTakesWhite_) {
     board_.Pass(Black);
     ComputerMove(board_, White);
   }
@@ -43,18 +43,18 @@ void GameController::Button2Click() {
     board_.TakeBack(true);
   }
   ApplyTurnRule();
-  if (ComputerTakesBlack && board_.Newest() == nullptr) {
+  if (computerTakesBlack_ && board_.Newest() == nullptr) {
     ComputerMove(board_, Black);
-    SideToMove = White;
+    sideToMove_ = White;
   }
   UpdateStatus();
 }
 
 void GameController::Button3Click() {
   NewGame();
-  if (ComputerTakesBlack) {
+  if (computerTakesBlack_) {
     ComputerMove(board_, Black);
-    SideToMove = White;
+    sideToMove_ = White;
   }
   UpdateStatus();
 }
@@ -70,7 +70,7 @@ void GameController::pwsoClick() {
 }
 
 void GameController::cwbcClick() {
-  SideToMove = board_.ColourToMove();
+  sideToMove_ = board_.ColourToMove();
   SetPersonMode(AlternatePlay);
   UpdateStatus();
 }
@@ -84,18 +84,18 @@ void GameController::ctwClick() {
 }
 
 void GameController::ctbwClick() {
-  PlayMode = ComputerBoth;
-  ComputerTakesWhite = true;
-  ComputerTakesBlack = true;
+  playMode_ = ComputerBoth;
+  computerTakesWhite_ = true;
+  computerTakesBlack_ = true;
   // Until three records stand, a board with at most one colour on it counts as settled, which
   // would end the game before it starts.
-  if (board_.moveCount < 3) BoardSettled = false;
-  for (int32_t played = 0; !BoardSettled && GameContinues(board_) && played < ComputerGameMoveLimit;
-       ++played) {
+  if (board_.moveCount < 3) boardSettled_ = false;
+  for (int32_t played = 0;
+       !boardSettled_ && GameContinues(board_) && played < ComputerGameMoveLimit; ++played) {
     ComputerMove(board_, board_.ColourToMove());
-    SideToMove = board_.ColourToMove();
+    sideToMove_ = board_.ColourToMove();
     UpdateStatus();
-    if (board_.moveCount < 3) BoardSettled = false;
+    if (board_.moveCount < 3) boardSettled_ = false;
     if (watcher_ && watcher_()) break;
   }
   cwbcClick();
@@ -104,22 +104,23 @@ void GameController::ctbwClick() {
 void GameController::NewGame() {
   canvas_.ShowFreshBoard();
   board_.Reset();
-  SideToMove = Black;
+  sideToMove_ = Black;
 }
 
 void GameController::UpdateStatus() {
-  if (PlayMode == BlackStonesOnly) SideToMove = Black;
-  if (PlayMode == WhiteStonesOnly) SideToMove = White;
-  BoardSettled =
-      RefreshStatusPanel(board_, SideToMove, ComputerTakesBlack, ComputerTakesWhite, panel_);
+  if (playMode_ == BlackStonesOnly) sideToMove_ = Black;
+  if (playMode_ == WhiteStonesOnly) sideToMove_ = White;
+  boardSettled_ =
+      RefreshStatusPanel(board_, sideToMove_, computerTakesBlack_, computerTakesWhite_, panel_);
 }
 
 void GameController::ApplyTurnRule() {
-  SideToMove = ComputerPlays() || PlayMode == AlternatePlay ? board_.ColourToMove() : LastColour();
+  sideToMove_ =
+      ComputerPlays() || playMode_ == AlternatePlay ? board_.ColourToMove() : LastColour();
 }
 
 int32_t GameController::ModeColour() const {
-  switch (PlayMode) {
+  switch (playMode_) {
     case BlackStonesOnly:
       return Black;
     case WhiteStonesOnly:
@@ -132,25 +133,25 @@ int32_t GameController::ModeColour() const {
 }
 
 void GameController::LetComputerTake(int32_t colour) {
-  PlayMode = colour == Black ? ComputerBlack : ComputerWhite;
-  ComputerTakesBlack = colour == Black;
-  ComputerTakesWhite = colour == White;
+  playMode_ = colour == Black ? ComputerBlack : ComputerWhite;
+  computerTakesBlack_ = colour == Black;
+  computerTakesWhite_ = colour == White;
   AnswerIfDue(colour);
   UpdateStatus();
 }
 
 void GameController::AnswerIfDue(int32_t colour) {
   const Zere19r19::gomove* newest = board_.Newest();
-  const bool due = newest != nullptr ? newest->colour == -colour : SideToMove == colour;
+  const bool due = newest != nullptr ? newest->colour == -colour : sideToMove_ == colour;
   if (!due) return;
   ComputerMove(board_, colour);
-  SideToMove = -colour;
+  sideToMove_ = -colour;
 }
 
 void GameController::SetPersonMode(int32_t mode) {
-  PlayMode = mode;
-  ComputerTakesWhite = false;
-  ComputerTakesBlack = false;
+  playMode_ = mode;
+  computerTakesWhite_ = false;
+  computerTakesBlack_ = false;
 }
 
 bool GameContinues(const Zere19r19& board) {

@@ -64,19 +64,20 @@ class GameController {
   // true stops the game there. Without a watcher the game runs to its end.
   void SetComputerGameWatcher(std::function<bool()> watcher) { watcher_ = std::move(watcher); }
 
-  Zere19r19& Board() { return board_; }
+  // ---- Queries ----
 
-  // ---- Controller state ----
-  int32_t BoardSize = 19;            // Lines on each side; bounds the nearest-point search.
-  int32_t PlayMode = AlternatePlay;  // One of PlayModes.
-  bool ComputerTakesBlack = false;
-  bool ComputerTakesWhite = false;
-  bool BoardSettled = false;   // Written by UpdateStatus: both colours' counts succeeded.
-  int32_t SideToMove = Black;  // The colour shown in turn; display state only.
+  const Zere19r19& Board() const { return board_; }
+  int32_t BoardSize() const { return boardSize_; }  // Lines on each side: 19.
+  int32_t PlayMode() const { return playMode_; }    // One of PlayModes.
+  bool ComputerTakesBlack() const { return computerTakesBlack_; }
+  bool ComputerTakesWhite() const { return computerTakesWhite_; }
+  // Whether the last UpdateStatus found every region next to both colours' stones their own.
+  bool BoardSettled() const { return boardSettled_; }
+  int32_t SideToMove() const { return sideToMove_; }  // The colour shown in turn.
 
  private:
   int32_t LastColour() const { return -board_.ColourToMove(); }
-  bool ComputerPlays() const { return ComputerTakesBlack || ComputerTakesWhite; }
+  bool ComputerPlays() const { return computerTakesBlack_ || computerTakesWhite_; }
 
   // Sets the side shown in turn after a command that played or took back a move.
   void ApplyTurnRule();
@@ -92,6 +93,14 @@ class GameController {
 
   BoardCanvas& canvas_;
   StatusPanel& panel_;
+  const int32_t boardSize_ = BoardLines;  // Bounds the nearest-point search.
+  int32_t playMode_ = AlternatePlay;
+  bool computerTakesBlack_ = false;
+  bool computerTakesWhite_ = false;
+  bool boardSettled_ = false;  // Written only by UpdateStatus.
+  // Display state: no command takes the colour it plays from it, except the two "Computer takes"
+  // commands on an empty history.
+  int32_t sideToMove_ = Black;
   Zere19r19 board_;
   std::function<bool()> watcher_;
 };

@@ -85,7 +85,7 @@ void TForm1::CreateControls() {
   Label4 = MakeLabel(area, "Label4", QStringLiteral("In turn "), QRect(432, 0, 33, 13));
   Image1 = new BoardImage(canvas_.Displayed(), area);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setGeometry(16, 24, 345, 375);
+  Image1->setGeometry(16, 24, BoardPictureWidth, BoardPictureHeight);
   Label6 = MakeLabel(area, "Label6", QStringLiteral("Black points"), QRect(392, 40, 58, 13));
   Black_Terr = MakeFramedText(area, "Black_Terr", QStringLiteral("0"), QRect(416, 56, 33, 17));
   Label5 = MakeLabel(area, "Label5", QStringLiteral("White points"), QRect(392, 104, 59, 13));
@@ -121,9 +121,9 @@ void TForm1::ConnectCommands() {
   ConnectCommand(cwbc, &GameController::cwbcClick);
   ConnectCommand(ctb, &GameController::ctbClick);
   ConnectCommand(ctw, &GameController::ctwClick);
-  connect(ctbw, &QAction::triggered, this, [this] { PlayComputerGame(); });
-  connect(rules, &QAction::triggered, this, [this] { rulesClick(); });
-  connect(about, &QAction::triggered, this, [this] { aboutClick(); });
+  connect(ctbw, &QAction::triggered, this, &TForm1::PlayComputerGame);
+  connect(rules, &QAction::triggered, this, &TForm1::rulesClick);
+  connect(about, &QAction::triggered, this, &TForm1::aboutClick);
 }
 
 void TForm1::ConnectCommand(QAction* item, void (GameController::*command)()) {

@@ -46,9 +46,10 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   void ShowPassMessage(const QString& text) override;
 
  private:
-  void CreateMenus();
-  void CreateControls();
-  void ConnectCommands();
+  void CreateMenus();      // The Game and Help menus, with their items' object names.
+  void CreateControls();   // The labels, texts, board and buttons at their places.
+  void ConnectCommands();  // Every control and menu item to its command.
+  // The creation handler: pictures, random seed, the controller's start-up.
   void FormCreate(const QString& pictureFolder);
 
   // Connects a menu item to a controller command.
@@ -57,13 +58,13 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   void ConnectCommand(QPushButton* button, void (GameController::*command)());
   // Runs a controller command, reporting an escaping error, and shows the board as it now is.
   void RunBoardCommand(void (GameController::*command)());
-  // The computer against itself, with all input but Escape held off until it ends.
+  // "Computer takes both colors!" (ctbwClick), with all input but Escape held off until it ends.
   void PlayComputerGame();
   // Shows the move just played at once; true when the user asked to stop.
   bool WatchComputerGame();
 
-  void rulesClick();
-  void aboutClick();
+  void rulesClick();  // Help > "Rules of Go": shows the Rules window in front.
+  void aboutClick();  // Help > "About the program": shows the About dialog in front.
 
   // ---- Controls, in the window's order ----
   QMenuBar* MainMenu1 = nullptr;

@@ -10,10 +10,10 @@
 namespace {
 
 // The board's points in a fixed shuffled order, so the game spreads over the whole board.
-std::array<QPoint, 361> ClickOrder() {
-  std::array<QPoint, 361> order;
-  for (int i = 0; i < 361; ++i)
-    order[i] = QPoint(10 + 18 * (i / 19), 16 + 19 * (i % 19));
+std::array<GridPoint, 361> ClickOrder() {
+  std::array<GridPoint, 361> order;
+  for (int32_t i = 0; i < 361; ++i)
+    order[i] = {i / BoardLines, i % BoardLines};
   std::shuffle(order.begin(), order.end(), std::mt19937(361));
   return order;
 }
@@ -31,13 +31,12 @@ void BM_ClickWithComputerAnswer(benchmark::State& state) {
   GameController& controller = windows->Form1.Controller();
   controller.ctwClick();
   auto* board = windows->Form1.findChild<QWidget*>(QStringLiteral("Image1"));
-  const std::array<QPoint, 361> order = ClickOrder();
+  const std::array<GridPoint, 361> order = ClickOrder();
   size_t next = 0;
   int64_t records = 0;  // Added by the timed clicks: two each when the computer answers.
   for (auto _ : state) {
     const Zere19r19& game = controller.Board();
-    while (next < order.size() &&
-           game.points[(order[next].x() - 10) / 18][(order[next].y() - 16) / 19].colour != Empty)
+    while (next < order.size() && game.points[order[next].column][order[next].row].colour != Empty)
       ++next;
     if (next == order.size() || game.moveCount > 200) {
       state.PauseTiming();
@@ -47,7 +46,9 @@ void BM_ClickWithComputerAnswer(benchmark::State& state) {
       state.ResumeTiming();
     }
     const int32_t before = game.moveCount;
-    Press(*board, order[next++]);  // Passed over afterwards even when the move is refused.
+    // The point is passed over afterwards even when the move is refused.
+    const GridPoint point = order[next++];
+    Press(*board, QPoint(PixelX(point.column), PixelY(point.row)));
     QCoreApplication::processEvents();
     records += game.moveCount - before;
   }

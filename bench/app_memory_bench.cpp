@@ -8,8 +8,8 @@ namespace {
 
 // One new game after a stone of each colour, through the Clear All button and a repaint.
 void PlayAndClear(GameController& controller, QPushButton& clearAll, int game) {
-  controller.Image1MouseDown(10 + 18 * (game % 19), 16 + 19 * 3);
-  controller.Image1MouseDown(10 + 18 * (game % 19), 16 + 19 * 15);
+  controller.Image1MouseDown(PixelX(game % BoardLines), PixelY(3));
+  controller.Image1MouseDown(PixelX(game % BoardLines), PixelY(15));
   clearAll.click();
   QCoreApplication::processEvents();
 }

@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/self_play.h"
-#include "display/territory.h"
+#include "scoring/territory.h"
 #include "engine/board.h"
 
 namespace {

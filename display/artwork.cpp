@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int BoardWidth = 345;
-constexpr int BoardHeight = 375;
 constexpr int IconSize = 32;
 constexpr int Subsamples = 4;  // Per side of a pixel, to measure how much of it a disc covers.
 
@@ -165,18 +163,18 @@ QImage IconArtwork() {
 }  // namespace
 
 QImage BoardBackgroundImage() {
-  QImage board(BoardWidth, BoardHeight, QImage::Format_RGB32);
-  for (int y = 0; y < BoardHeight; ++y) {
-    for (int x = 0; x < BoardWidth; ++x)
+  QImage board(BoardPictureWidth, BoardPictureHeight, QImage::Format_RGB32);
+  for (int y = 0; y < BoardPictureHeight; ++y) {
+    for (int x = 0; x < BoardPictureWidth; ++x)
       board.setPixel(x, y, ToRgb(WoodAt(x, y)));
   }
   return board;
 }
 
 QImage StoneImage(int32_t colour, bool marked) {
-  QImage stone(StonePictureSize, StonePictureSize, QImage::Format_RGB32);
+  QImage stone(StoneSquareSize, StoneSquareSize, QImage::Format_RGB32);
   stone.fill(StoneKeyColour);
-  PaintStone(stone, 0, 0, StonePictureSize, colour, marked);
+  PaintStone(stone, 0, 0, StoneSquareSize, colour, marked);
   return stone;
 }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "engine/pixel_geometry.h"
+
 // Name of the program icon's file, written beside the picture files.
 inline constexpr char ProgramIconFile[] = "zadada.png";
 
@@ -13,14 +15,12 @@ inline constexpr char ProgramIconFile[] = "zadada.png";
 // stone, so the loader can make it transparent.
 inline constexpr QRgb StoneKeyColour = qRgb(255, 0, 255);
 
-// Size of a stone picture; it has to fit the 17 x 17 square that erasing restores.
-inline constexpr int StonePictureSize = 17;
-
-// A light wooden board with vertical grain, 345 x 375, without lines.
+// A light wooden board with vertical grain, BoardPictureWidth x BoardPictureHeight, without lines.
 QImage BoardBackgroundImage();
 
-// A shaded stone of colour (Black or White), with a red last-move mark when marked, on
-// StoneKeyColour. Edge pixels blend with the wood, never with the key colour.
+// A shaded stone of colour (Black or White) filling the StoneSquareSize square that erasing
+// restores, with a red last-move mark when marked, on StoneKeyColour. Edge pixels blend with the
+// wood, never with the key colour.
 QImage StoneImage(int32_t colour, bool marked);
 
 // The 32 x 32 program icon in 16 colours: a black and a white stone on a board corner.

@@ -10,10 +10,10 @@
 namespace {
 
 constexpr QRgb GridColour = qRgb(0, 0, 0);
-constexpr int32_t GridLines = 19;
-constexpr int32_t ColumnPitch = 18;
-constexpr int32_t RowPitch = 19;
-constexpr int32_t StoneReach = 8;  // A stone covers its intersection and 8 pixels on every side.
+
+// The first best distance of the nearest-point search: a click this far or farther from every
+// intersection selects none.
+constexpr double FarthestClick = 100.0;
 
 // The file's path: the name itself when it resolves from the current directory, otherwise the
 // same name in programFolder, so a launcher that starts us elsewhere still finds the pictures.
@@ -65,22 +65,22 @@ void FillEllipse(QImage& image, const QRect& box, QRgb colour) {
 // lines end one pixel above row 18, whose line closes the grid; the horizontal lines reach column
 // 18's line.
 void DrawGrid(QImage& image, int32_t originX, int32_t originY) {
-  constexpr int32_t VerticalLength = RowPitch * (GridLines - 1);
-  constexpr int32_t HorizontalLength = ColumnPitch * (GridLines - 1) + 1;
   QPainter painter(&image);
-  for (int32_t i = 0; i < GridLines; ++i) {
-    painter.fillRect(QRect(originX + ColumnPitch * i, originY, 1, VerticalLength), GridColour);
-    painter.fillRect(QRect(originX, originY + RowPitch * i, HorizontalLength, 1), GridColour);
+  for (int32_t line = 0; line < BoardLines; ++line) {
+    painter.fillRect(QRect(PixelX(line, originX), originY, 1, GridHeight - 1), GridColour);
+    painter.fillRect(QRect(originX, PixelY(line, originY), GridWidth, 1), GridColour);
   }
 }
 
-// Nine 5 x 5 discs centred on the points whose column and row are 3, 9 or 15.
+// Nine discs centred on the points where a star column meets a star row.
 void DrawStarPoints(QImage& image, int32_t originX, int32_t originY) {
-  const int32_t left = originX + 52;
-  const int32_t top = originY + 55;
-  for (int32_t k = 0; k < 3; ++k) {
-    for (int32_t j = 0; j < 3; ++j)
-      FillEllipse(image, QRect(left + 108 * j, top + 114 * k, 5, 5), GridColour);
+  constexpr int32_t Size = 2 * StarPointReach + 1;
+  for (const int32_t row : StarPointLines) {
+    for (const int32_t column : StarPointLines) {
+      const QRect disc(PixelX(column, originX) - StarPointReach,
+                       PixelY(row, originY) - StarPointReach, Size, Size);
+      FillEllipse(image, disc, GridColour);
+    }
   }
 }
 
@@ -93,8 +93,8 @@ void BoardCanvas::PrepareBoardPicture() {
 }
 
 void BoardCanvas::PrepareBoardPicture(const QString& programFolder) {
-  BoardOriginY = 16;
-  BoardOriginX = 10;
+  BoardOriginY = GridOriginY;
+  BoardOriginX = GridOriginX;
   BoardPicture = LoadBitmap(BoardPictureFile, programFolder).convertToFormat(QImage::Format_RGB32);
   DrawGrid(BoardPicture, BoardOriginX, BoardOriginY);
   DrawStarPoints(BoardPicture, BoardOriginX, BoardOriginY);
@@ -127,8 +127,7 @@ void BoardCanvas::DrawStone(const Zere19r19& board, int32_t column, int32_t row,
 void BoardCanvas::ErasePoint(const Zere19r19& board, int32_t column, int32_t row) {
   if (column < 0 || row < 0 || displayed_.isNull()) return;
   const BoardPoint& point = board.points[column][row];
-  const QRect square(point.x - StoneReach, point.y - StoneReach, 2 * StoneReach + 1,
-                     2 * StoneReach + 1);
+  const QRect square(point.x - StoneReach, point.y - StoneReach, StoneSquareSize, StoneSquareSize);
   QPainter painter(&displayed_);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   painter.drawImage(square, BoardPicture, square);
@@ -144,14 +143,14 @@ void BoardCanvas::DrawPicture(const Zere19r19& board, int32_t column, int32_t ro
 
 GridPoint NearestPoint(const Zere19r19& board, int32_t boardSize, int32_t x, int32_t y) {
   GridPoint nearest{-1, -1};
-  double best = 100.0;
-  for (int32_t c = 0; c < boardSize; ++c) {
-    for (int32_t r = 0; r < boardSize; ++r) {
-      const BoardPoint& point = board.points[c][r];
+  double best = FarthestClick;
+  for (int32_t column = 0; column < boardSize; ++column) {
+    for (int32_t row = 0; row < boardSize; ++row) {
+      const BoardPoint& point = board.points[column][row];
       const double distance = std::sqrt(std::pow(x - point.x, 2.0) + std::pow(y - point.y, 2.0));
       if (distance < best) {
         best = distance;
-        nearest = {c, r};
+        nearest = {column, row};
       }
     }
   }

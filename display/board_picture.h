@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "engine/board.h"
+#include "engine/pixel_geometry.h"
 
 // A picture file that is missing or not a valid bitmap; what() is the text for the error box.
 class PictureError : public std::runtime_error {
@@ -49,11 +50,11 @@ class BoardCanvas final : public BoardView {
   QImage BlackStone;
   QImage BlackStoneMarked;   // A Black stone carrying the last-move mark.
   QImage BoardPicture;       // Clean board: never changed once prepared; the source for erasing.
-  int32_t BoardOriginY = 0;  // Pixel y of row 0; 16 once prepared.
-  int32_t BoardOriginX = 0;  // Pixel x of column 0; 10 once prepared.
+  int32_t BoardOriginY = 0;  // Pixel y of row 0; GridOriginY once prepared.
+  int32_t BoardOriginX = 0;  // Pixel x of column 0; GridOriginX once prepared.
 
  private:
-  // Draws picture with its top-left corner 8 pixels left of and above the point.
+  // Draws picture with its top-left corner StoneReach pixels left of and above the point.
   void DrawPicture(const Zere19r19& board, int32_t column, int32_t row, const QImage& picture);
 
   QImage displayed_;

@@ -1,6 +1,6 @@
 #include "display/status_panel.h"
 
-#include "display/territory.h"
+#include "scoring/territory.h"
 
 namespace {
 

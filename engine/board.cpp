@@ -58,8 +58,8 @@ void Zere19r19::Reset() {
       point.row = r;
       point.territoryMark = 0;
       point.libertyMark = 0;
-      point.x = originX_ + 18 * c;
-      point.y = originY_ + 19 * r;
+      point.x = PixelX(c, originX_);
+      point.y = PixelY(r, originY_);
       point.stone = nullptr;
     }
   }

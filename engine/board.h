@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/board_view.h"
+#include "engine/pixel_geometry.h"
 #include "engine/record_pool.h"
 #include "engine/records.h"
 
@@ -31,9 +32,10 @@ class Zere19r19 {
     gomove* prev;                // The record below, null for the oldest; the free-list link.
   };
 
-  // A board at the origin (10, 16) drawing into view, or into nothing when view is null.
-  // The view must outlive the board.
-  explicit Zere19r19(BoardView* view = nullptr, int32_t originX = 10, int32_t originY = 16);
+  // A board whose column 0 and row 0 lie at pixel (originX, originY), drawing into view, or into
+  // nothing when view is null. The view must outlive the board.
+  explicit Zere19r19(BoardView* view = nullptr, int32_t originX = GridOriginX,
+                     int32_t originY = GridOriginY);
   Zere19r19(const Zere19r19&) = delete;
   Zere19r19& operator=(const Zere19r19&) = delete;
 

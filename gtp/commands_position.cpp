@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "display/territory.h"
+#include "scoring/territory.h"
 #include "gtp/arguments.h"
 #include "gtp/commands.h"
 

@@ -12,13 +12,13 @@ QString PictureFolder() {
 }
 
 QPoint IntersectionPixel(int32_t column, int32_t row) {
-  return {10 + 18 * column, 16 + 19 * row};
+  return {PixelX(column), PixelY(row)};
 }
 
 Shown ShownAt(const QImage& picture, const BoardCanvas& canvas, int32_t column, int32_t row) {
   const QPoint centre = IntersectionPixel(column, row);
   const QPoint side = centre + QPoint(4, 0);
-  const QPoint stoneCentre(8, 8);
+  const QPoint stoneCentre(StoneReach, StoneReach);
   const std::array<std::pair<const QImage*, Shown>, 4> stones{{
       {&canvas.BlackStone, Shown::BlackStone},
       {&canvas.BlackStoneMarked, Shown::BlackStoneMarked},

@@ -15,7 +15,7 @@ class GameControllerTest : public QObject {
   RecordingPanel panel_;
   std::unique_ptr<GameController> game_;
 
-  Zere19r19& Board() { return game_->Board(); }
+  const Zere19r19& Board() { return game_->Board(); }
 
   void CheckBoard() { QCOMPARE(QString::fromStdString(Board().CheckConsistency()), QString()); }
 
@@ -34,9 +34,9 @@ class GameControllerTest : public QObject {
   }
 
   // An empty point for the person's next stone, whatever the computer has played.
-  QPoint EmptyPoint() {
-    for (int32_t column = 0; column < 19; ++column) {
-      for (int32_t row = 0; row < 19; ++row) {
+  GridPoint EmptyPoint() {
+    for (int32_t column = 0; column < BoardLines; ++column) {
+      for (int32_t row = 0; row < BoardLines; ++row) {
         if (ColourAt(column, row) == Empty) return {column, row};
       }
     }
@@ -59,12 +59,12 @@ class GameControllerTest : public QObject {
   }
 
   void StartsInAlternatePlayWithBlackInTurn() {
-    QCOMPARE(game_->BoardSize, 19);
-    QCOMPARE(game_->PlayMode, int32_t{AlternatePlay});
-    QVERIFY(!game_->ComputerTakesBlack);
-    QVERIFY(!game_->ComputerTakesWhite);
-    QVERIFY(game_->BoardSettled);
-    QCOMPARE(game_->SideToMove, Black);
+    QCOMPARE(game_->BoardSize(), 19);
+    QCOMPARE(game_->PlayMode(), int32_t{AlternatePlay});
+    QVERIFY(!game_->ComputerTakesBlack());
+    QVERIFY(!game_->ComputerTakesWhite());
+    QVERIFY(game_->BoardSettled());
+    QCOMPARE(game_->SideToMove(), Black);
     QCOMPARE(panel_.turnStone, Black);
     QCOMPARE(panel_.moveNumber, QStringLiteral("0"));
     QCOMPARE(panel_.blackPoints, QStringLiteral("0"));
@@ -76,16 +76,16 @@ class GameControllerTest : public QObject {
   void ClicksAlternateAndPassIsForTheNextColour() {
     Click(3, 3);
     QCOMPARE(ColourAt(3, 3), Black);
-    QCOMPARE(game_->SideToMove, White);
+    QCOMPARE(game_->SideToMove(), White);
     QCOMPARE(panel_.blackPoints, QStringLiteral("361"));
     Click(15, 15);
     QCOMPARE(ColourAt(15, 15), White);
-    QCOMPARE(game_->SideToMove, Black);
+    QCOMPARE(game_->SideToMove(), Black);
     QCOMPARE(panel_.whitePoints, QStringLiteral("1"));
     game_->Button1Click();
     QCOMPARE(Newest().colour, Black);
     QCOMPARE(Newest().column, -1);
-    QCOMPARE(game_->SideToMove, White);
+    QCOMPARE(game_->SideToMove(), White);
     QCOMPARE(panel_.passMessage, QStringLiteral("Black passes"));
     QCOMPARE(panel_.moveNumber, QStringLiteral("3"));
     Click(4, 4);
@@ -105,7 +105,7 @@ class GameControllerTest : public QObject {
     Click(3, 3);
     QCOMPARE(Board().moveCount, 1);
     QCOMPARE(panel_.moveNumber, QStringLiteral("1"));
-    QCOMPARE(game_->SideToMove, White);
+    QCOMPARE(game_->SideToMove(), White);
   }
 
   void OneColourModesPlaceAndPassThatColour_data() {
@@ -117,7 +117,7 @@ class GameControllerTest : public QObject {
   void OneColourModesPlaceAndPassThatColour() {
     QFETCH(int32_t, colour);
     colour == Black ? game_->pbsoClick() : game_->pwsoClick();
-    QCOMPARE(game_->PlayMode, int32_t{colour == Black ? BlackStonesOnly : WhiteStonesOnly});
+    QCOMPARE(game_->PlayMode(), int32_t{colour == Black ? BlackStonesOnly : WhiteStonesOnly});
     QCOMPARE(panel_.turnStone, colour);
     Click(3, 3);
     Click(4, 4);
@@ -125,11 +125,11 @@ class GameControllerTest : public QObject {
     QCOMPARE(ColourAt(4, 4), colour);
     game_->Button1Click();
     QCOMPARE(Newest().colour, colour);
-    QCOMPARE(game_->SideToMove, colour);
+    QCOMPARE(game_->SideToMove(), colour);
     QCOMPARE(panel_.turnStone, colour);
     game_->Button2Click();
     QCOMPARE(Board().moveCount, 2);
-    QCOMPARE(game_->SideToMove, colour);
+    QCOMPARE(game_->SideToMove(), colour);
   }
 
   // Black stones at (1, 0), (0, 1), (1, 2), (2, 1); White's at (2, 0), (3, 1), (2, 2). White
@@ -143,7 +143,7 @@ class GameControllerTest : public QObject {
     Click(2, 1);
     QCOMPARE(ColourAt(2, 1), Empty);
     QCOMPARE(Board().moveCount, 8);
-    QCOMPARE(game_->SideToMove, Black);
+    QCOMPARE(game_->SideToMove(), Black);
     game_->Button1Click();
     game_->Button1Click();
     Click(2, 1);
@@ -153,21 +153,21 @@ class GameControllerTest : public QObject {
 
   void ComputerTakesBlackOnAnEmptyBoardMovesAtOnce() {
     game_->ctbClick();
-    QCOMPARE(game_->PlayMode, int32_t{ComputerBlack});
-    QVERIFY(game_->ComputerTakesBlack);
-    QVERIFY(!game_->ComputerTakesWhite);
+    QCOMPARE(game_->PlayMode(), int32_t{ComputerBlack});
+    QVERIFY(game_->ComputerTakesBlack());
+    QVERIFY(!game_->ComputerTakesWhite());
     QCOMPARE(Board().moveCount, 1);
     CheckNewestIsComputerReplyOf(Black);
-    QCOMPARE(game_->SideToMove, White);
+    QCOMPARE(game_->SideToMove(), White);
     QCOMPARE(panel_.modeCaption, QStringLiteral("Computer takes black"));
     CheckBoard();
   }
 
   void ComputerTakesWhiteOnAnEmptyBoardWaitsForBlack() {
     game_->ctwClick();
-    QCOMPARE(game_->PlayMode, int32_t{ComputerWhite});
+    QCOMPARE(game_->PlayMode(), int32_t{ComputerWhite});
     QCOMPARE(Board().moveCount, 0);
-    QCOMPARE(game_->SideToMove, Black);
+    QCOMPARE(game_->SideToMove(), Black);
     QCOMPARE(panel_.modeCaption, QStringLiteral("Computer takes white"));
   }
 
@@ -192,13 +192,13 @@ class GameControllerTest : public QObject {
     QFETCH(int32_t, computer);
     computer == White ? game_->ctwClick() : game_->ctbClick();
     const int32_t before = Board().moveCount;
-    const QPoint point = EmptyPoint();
-    Click(point.x(), point.y());
-    QCOMPARE(ColourAt(point.x(), point.y()), -computer);
+    const GridPoint point = EmptyPoint();
+    Click(point.column, point.row);
+    QCOMPARE(ColourAt(point.column, point.row), -computer);
     QCOMPARE(Board().moveCount, before + 2);
     CheckNewestIsComputerReplyOf(computer);
-    QCOMPARE(game_->SideToMove, -computer);
-    Click(point.x(), point.y());
+    QCOMPARE(game_->SideToMove(), -computer);
+    Click(point.column, point.row);
     QCOMPARE(Board().moveCount, before + 2);
   }
 
@@ -209,7 +209,7 @@ class GameControllerTest : public QObject {
     QCOMPARE(panel_.moveNumber, QStringLiteral("2"));
     game_->Button2Click();
     QCOMPARE(Board().moveCount, 0);
-    QCOMPARE(game_->SideToMove, Black);
+    QCOMPARE(game_->SideToMove(), Black);
     QCOMPARE(canvas_.Displayed(), canvas_.BoardPicture);
   }
 
@@ -218,25 +218,25 @@ class GameControllerTest : public QObject {
     game_->Button2Click();
     QCOMPARE(Board().moveCount, 1);
     CheckNewestIsComputerReplyOf(Black);
-    QCOMPARE(game_->SideToMove, White);
+    QCOMPARE(game_->SideToMove(), White);
     CheckBoard();
   }
 
   void UndoOnAnEmptyHistoryTakesNothing() {
     game_->Button2Click();
     QCOMPARE(Board().moveCount, 0);
-    QCOMPARE(game_->SideToMove, Black);
+    QCOMPARE(game_->SideToMove(), Black);
   }
 
   void ClearAllKeepsTheModeAndTheComputerAsBlackOpens() {
     game_->ctbClick();
-    const QPoint point = EmptyPoint();
-    Click(point.x(), point.y());
+    const GridPoint point = EmptyPoint();
+    Click(point.column, point.row);
     game_->Button3Click();
-    QCOMPARE(game_->PlayMode, int32_t{ComputerBlack});
+    QCOMPARE(game_->PlayMode(), int32_t{ComputerBlack});
     QCOMPARE(Board().moveCount, 1);
     CheckNewestIsComputerReplyOf(Black);
-    QCOMPARE(game_->SideToMove, White);
+    QCOMPARE(game_->SideToMove(), White);
   }
 
   void ClearAllAfterAPassKeepsThePassMessage() {
@@ -244,7 +244,7 @@ class GameControllerTest : public QObject {
     game_->Button3Click();
     QCOMPARE(panel_.moveNumber, QStringLiteral("0"));
     QCOMPARE(panel_.passMessage, QStringLiteral("Black passes"));
-    QCOMPARE(game_->SideToMove, Black);
+    QCOMPARE(game_->SideToMove(), Black);
     QCOMPARE(canvas_.Displayed(), canvas_.BoardPicture);
   }
 
@@ -256,21 +256,21 @@ class GameControllerTest : public QObject {
       return false;
     });
     game_->ctbwClick();
-    QCOMPARE(game_->PlayMode, int32_t{AlternatePlay});
-    QVERIFY(!game_->ComputerTakesBlack);
-    QVERIFY(!game_->ComputerTakesWhite);
+    QCOMPARE(game_->PlayMode(), int32_t{AlternatePlay});
+    QVERIFY(!game_->ComputerTakesBlack());
+    QVERIFY(!game_->ComputerTakesWhite());
     QCOMPARE(panel_.modeCaption, QStringLiteral("Go game for two partners"));
     QCOMPARE(watched, Board().moveCount);
-    QVERIFY(!GameContinues(Board()) || (game_->BoardSettled && Board().moveCount >= 3) ||
+    QVERIFY(!GameContinues(Board()) || (game_->BoardSettled() && Board().moveCount >= 3) ||
             watched == ComputerGameMoveLimit);
-    QCOMPARE(game_->SideToMove, -Newest().colour);
+    QCOMPARE(game_->SideToMove(), -Newest().colour);
   }
 
   void ComputerAgainstItselfStopsWhenTheWatcherAsks() {
     game_->SetComputerGameWatcher([] { return true; });
     game_->ctbwClick();
     QCOMPARE(Board().moveCount, 1);
-    QCOMPARE(game_->PlayMode, int32_t{AlternatePlay});
+    QCOMPARE(game_->PlayMode(), int32_t{AlternatePlay});
   }
 
   void ComputerAgainstItselfOnASettledPositionPlaysNothing() {
@@ -278,11 +278,11 @@ class GameControllerTest : public QObject {
     Click(3, 3);
     Click(4, 4);
     Click(5, 5);
-    QVERIFY(game_->BoardSettled);
+    QVERIFY(game_->BoardSettled());
     game_->ctbwClick();
     QCOMPARE(Board().moveCount, 3);
-    QCOMPARE(game_->PlayMode, int32_t{AlternatePlay});
-    QCOMPARE(game_->SideToMove, White);
+    QCOMPARE(game_->PlayMode(), int32_t{AlternatePlay});
+    QCOMPARE(game_->SideToMove(), White);
   }
 
   void GameContinuesUnlessTheNewestPassesFollowNoStone_data() {

@@ -239,7 +239,7 @@ class MainWindowLayoutTest : public QObject {
                                 IntersectionPixel(18, 18), QPoint(344, 374)})
       QCOMPARE(shown.pixel(probe), board.pixel(probe));
     const QImage client = Client()->grab().toImage();
-    QCOMPARE(client.pixel(408, 8), Form().Canvas().BlackStone.pixel(8, 8));
+    QCOMPARE(client.pixel(408, 8), Form().Canvas().BlackStone.pixel(StoneReach, StoneReach));
   }
 };
 

@@ -19,7 +19,7 @@ class MainWindowPlayTest : public QObject {
 
   TForm1& Form() { return windows_->Form1; }
   const BoardCanvas& Canvas() { return Form().Canvas(); }
-  Zere19r19& Board() { return Form().Controller().Board(); }
+  const Zere19r19& Board() { return Form().Controller().Board(); }
   QWidget* Image1() { return Form().findChild<QWidget*>(QStringLiteral("Image1")); }
 
   QString Text(const char* name) {
@@ -46,8 +46,8 @@ class MainWindowPlayTest : public QObject {
   // The turn stone beside "In turn ", by its centre pixel.
   int32_t TurnStone() {
     const QRgb centre = Form().centralWidget()->grab().toImage().pixel(408, 8);
-    if (centre == Canvas().BlackStone.pixel(8, 8)) return Black;
-    if (centre == Canvas().WhiteStone.pixel(8, 8)) return White;
+    if (centre == Canvas().BlackStone.pixel(StoneReach, StoneReach)) return Black;
+    if (centre == Canvas().WhiteStone.pixel(StoneReach, StoneReach)) return White;
     return Empty;
   }
 
@@ -62,8 +62,8 @@ class MainWindowPlayTest : public QObject {
   void CheckPictureMatchesBoard() {
     const QImage shown = Image1()->grab().toImage();
     const Zere19r19::gomove* newest = Board().Newest();
-    for (int32_t column = 0; column < 19; ++column) {
-      for (int32_t row = 0; row < 19; ++row) {
+    for (int32_t column = 0; column < BoardLines; ++column) {
+      for (int32_t row = 0; row < BoardLines; ++row) {
         const int32_t colour = Board().points[column][row].colour;
         const bool marked = newest != nullptr && newest->column == column && newest->row == row;
         const Shown expected = colour == Empty ? Shown::Board
@@ -83,9 +83,9 @@ class MainWindowPlayTest : public QObject {
                                    : QStringLiteral("White passes");
   }
 
-  QPoint EmptyPoint() {
-    for (int32_t column = 0; column < 19; ++column) {
-      for (int32_t row = 0; row < 19; ++row) {
+  GridPoint EmptyPoint() {
+    for (int32_t column = 0; column < BoardLines; ++column) {
+      for (int32_t row = 0; row < BoardLines; ++row) {
         if (Board().points[column][row].colour == Empty) return {column, row};
       }
     }
@@ -199,9 +199,9 @@ class MainWindowPlayTest : public QObject {
     QCOMPARE(Text("StaticText4"), QStringLiteral("Computer takes black"));
     QCOMPARE(Board().moveCount, 1);
     QCOMPARE(TurnStone(), White);
-    const QPoint point = EmptyPoint();
-    Click(point.x(), point.y());
-    QCOMPARE(Board().points[point.x()][point.y()].colour, White);
+    const GridPoint point = EmptyPoint();
+    Click(point.column, point.row);
+    QCOMPARE(Board().points[point.column][point.row].colour, White);
     QCOMPARE(Board().moveCount, 3);
     QCOMPARE(Board().Newest()->colour, Black);
     QCOMPARE(Text("StaticText1"), PassMessageOfNewest());
@@ -220,8 +220,8 @@ class MainWindowPlayTest : public QObject {
 
   void ClearAllWithTheComputerAsBlackOpensWithItsMove() {
     Choose("ctb");
-    const QPoint point = EmptyPoint();
-    Click(point.x(), point.y());
+    const GridPoint point = EmptyPoint();
+    Click(point.column, point.row);
     Press("Button3");
     QCOMPARE(Board().moveCount, 1);
     QCOMPARE(Board().Newest()->colour, Black);
@@ -233,7 +233,7 @@ class MainWindowPlayTest : public QObject {
 
   void ComputerAgainstItselfEndsWithTwoPartners() {
     Choose("ctbw");
-    QCOMPARE(Form().Controller().PlayMode, int32_t{AlternatePlay});
+    QCOMPARE(Form().Controller().PlayMode(), int32_t{AlternatePlay});
     QCOMPARE(Text("StaticText4"), QStringLiteral("Go game for two partners"));
     QVERIFY(Board().moveCount >= 1);
     QCOMPARE(Text("StaticText3"), QString::number(Board().moveCount));

@@ -83,7 +83,7 @@ class ArtworkTest : public QObject {
 
 void ArtworkTest::boardCoversThePicture() {
   const QImage board = BoardBackgroundImage();
-  QVERIFY(board.width() >= 345 && board.height() >= 375);
+  QVERIFY(board.width() >= BoardPictureWidth && board.height() >= BoardPictureHeight);
   QVERIFY(!board.hasAlphaChannel());
 }
 
@@ -102,12 +102,12 @@ void ArtworkTest::stones() {
   QFETCH(int, colour);
   QFETCH(bool, marked);
   const QImage stone = StoneImage(colour, marked);
-  QVERIFY(stone.width() <= 17 && stone.height() <= 17);
+  QVERIFY(stone.width() <= StoneSquareSize && stone.height() <= StoneSquareSize);
   QCOMPARE(stone.pixel(0, stone.height() - 1), StoneKeyColour);
   QCOMPARE(stone.pixel(0, 0), StoneKeyColour);
   QCOMPARE(stone.pixel(stone.width() - 1, 0), StoneKeyColour);
   QCOMPARE(EnclosedKeyPixels(stone), 0);
-  QVERIFY(stone.pixel(8, 8) != StoneKeyColour);
+  QVERIFY(stone.pixel(StoneReach, StoneReach) != StoneKeyColour);
   for (int y = 0; y < stone.height(); ++y) {
     for (int x = 0; x < stone.width(); ++x) {
       const QRgb pixel = stone.pixel(x, y);

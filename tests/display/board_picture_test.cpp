@@ -30,25 +30,22 @@ constexpr QRgb BlackMarkedDisc = qRgb(90, 20, 20);
 const char* const AllFiles[] = {BoardPictureFile, WhiteStoneFile, WhiteStoneMarkedFile,
                                 BlackStoneFile, BlackStoneMarkedFile};
 
-int PointX(int column) {
-  return 10 + 18 * column;
-}
-int PointY(int row) {
-  return 16 + 19 * row;
-}
-
-// A 17 x 17 stone: a flat disc on the key colour, which also fills the bottom-left corner.
+// A stone filling the whole square erasing restores: a flat disc on the key colour, which also
+// fills the bottom-left corner.
 QImage TestStone(QRgb disc) {
-  QImage stone(17, 17, QImage::Format_RGB32);
-  for (int y = 0; y < 17; ++y) {
-    for (int x = 0; x < 17; ++x)
-      stone.setPixel(x, y, (x - 8) * (x - 8) + (y - 8) * (y - 8) <= 64 ? disc : TestKey);
+  constexpr int Reach = StoneReach;
+  QImage stone(StoneSquareSize, StoneSquareSize, QImage::Format_RGB32);
+  for (int y = 0; y < StoneSquareSize; ++y) {
+    for (int x = 0; x < StoneSquareSize; ++x) {
+      const bool inside = (x - Reach) * (x - Reach) + (y - Reach) * (y - Reach) <= Reach * Reach;
+      stone.setPixel(x, y, inside ? disc : TestKey);
+    }
   }
   return stone;
 }
 
 QImage TestBackground(QRgb colour) {
-  QImage board(345, 375, QImage::Format_RGB32);
+  QImage board(BoardPictureWidth, BoardPictureHeight, QImage::Format_RGB32);
   board.fill(colour);
   return board;
 }
@@ -77,18 +74,19 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
 // end point, and each star point is the 5 x 5 disc without its four corner pixels.
 QImage ExpectedCleanBoard() {
   QImage board = TestBackground(Paper);
-  for (int i = 0; i < 19; ++i) {
-    for (int y = 16; y < 16 + 342; ++y)
-      board.setPixel(PointX(i), y, Ink);
-    for (int x = 10; x < 10 + 325; ++x)
-      board.setPixel(x, PointY(i), Ink);
+  for (int line = 0; line < BoardLines; ++line) {
+    for (int y = GridOriginY; y < GridOriginY + GridHeight - 1; ++y)
+      board.setPixel(PixelX(line), y, Ink);
+    for (int x = GridOriginX; x < GridOriginX + GridWidth; ++x)
+      board.setPixel(x, PixelY(line), Ink);
   }
-  for (int column : {3, 9, 15}) {
-    for (int row : {3, 9, 15}) {
-      for (int dy = -2; dy <= 2; ++dy) {
-        for (int dx = -2; dx <= 2; ++dx) {
-          if (std::abs(dx) + std::abs(dy) < 4)
-            board.setPixel(PointX(column) + dx, PointY(row) + dy, Ink);
+  constexpr int Reach = StarPointReach;
+  for (int column : StarPointLines) {
+    for (int row : StarPointLines) {
+      for (int dy = -Reach; dy <= Reach; ++dy) {
+        for (int dx = -Reach; dx <= Reach; ++dx) {
+          if (std::abs(dx) != Reach || std::abs(dy) != Reach)
+            board.setPixel(PixelX(column) + dx, PixelY(row) + dy, Ink);
         }
       }
     }
@@ -97,27 +95,29 @@ QImage ExpectedCleanBoard() {
 }
 
 QRect Square(int column, int row) {
-  return QRect(PointX(column) - 8, PointY(row) - 8, 17, 17);
+  return QRect(PixelX(column) - StoneReach, PixelY(row) - StoneReach, StoneSquareSize,
+               StoneSquareSize);
 }
 
 // Knows what every point's square looks like empty and under each of the four stones, and
 // tells from the displayed picture which of them each point shows.
 class PictureOracle {
  public:
-  explicit PictureOracle(const BoardCanvas& canvas) : canvas_(canvas), outside_(345 * 375, false) {
+  explicit PictureOracle(const BoardCanvas& canvas)
+      : canvas_(canvas), outside_(BoardPictureWidth * BoardPictureHeight, false) {
     const std::pair<QString, QRgb> stones[] = {
         {"B", BlackDisc}, {"B*", BlackMarkedDisc}, {"W", WhiteDisc}, {"W*", WhiteMarkedDisc}};
-    for (int column = 0; column < 19; ++column) {
-      for (int row = 0; row < 19; ++row) {
+    for (int column = 0; column < BoardLines; ++column) {
+      for (int row = 0; row < BoardLines; ++row) {
         const QImage clean = canvas.BoardPicture.copy(Square(column, row));
         looks_[column][row].push_back({".", clean});
         for (const auto& [name, disc] : stones)
           looks_[column][row].push_back({name, Composed(clean, TestStone(disc))});
       }
     }
-    for (int y = 0; y < 375; ++y) {
-      for (int x = 0; x < 345; ++x)
-        outside_.setBit(y * 345 + x, !InsideSomeSquare(x, y));
+    for (int y = 0; y < BoardPictureHeight; ++y) {
+      for (int x = 0; x < BoardPictureWidth; ++x)
+        outside_.setBit(y * BoardPictureWidth + x, !InsideSomeSquare(x, y));
     }
   }
 
@@ -133,8 +133,8 @@ class PictureOracle {
 
   // Every point shows what the board holds, and nothing outside the stones' squares changed.
   void Verify(const Zere19r19& board) const {
-    for (int column = 0; column < 19; ++column) {
-      for (int row = 0; row < 19; ++row) {
+    for (int column = 0; column < BoardLines; ++column) {
+      for (int row = 0; row < BoardLines; ++row) {
         const QString shown = ShownAt(column, row);
         const QString expected = ExpectedAt(board, column, row);
         QVERIFY2(shown == expected, qPrintable(QString("point (%1, %2) shows \"%3\", the board "
@@ -144,9 +144,9 @@ class PictureOracle {
                                                    .arg(shown, expected)));
       }
     }
-    for (int y = 0; y < 375; ++y) {
-      for (int x = 0; x < 345; ++x) {
-        if (outside_.testBit(y * 345 + x) &&
+    for (int y = 0; y < BoardPictureHeight; ++y) {
+      for (int x = 0; x < BoardPictureWidth; ++x) {
+        if (outside_.testBit(y * BoardPictureWidth + x) &&
             canvas_.Displayed().pixel(x, y) != canvas_.BoardPicture.pixel(x, y))
           QFAIL(qPrintable(QString("pixel (%1, %2) outside the stones changed").arg(x).arg(y)));
       }
@@ -155,8 +155,8 @@ class PictureOracle {
 
  private:
   static QImage Composed(QImage square, const QImage& stone) {
-    for (int y = 0; y < 17; ++y) {
-      for (int x = 0; x < 17; ++x) {
+    for (int y = 0; y < StoneSquareSize; ++y) {
+      for (int x = 0; x < StoneSquareSize; ++x) {
         if (stone.pixel(x, y) != TestKey) square.setPixel(x, y, stone.pixel(x, y));
       }
     }
@@ -164,8 +164,8 @@ class PictureOracle {
   }
 
   static bool InsideSomeSquare(int x, int y) {
-    for (int column = 0; column < 19; ++column) {
-      for (int row = 0; row < 19; ++row) {
+    for (int column = 0; column < BoardLines; ++column) {
+      for (int row = 0; row < BoardLines; ++row) {
         if (Square(column, row).contains(x, y)) return true;
       }
     }
@@ -182,7 +182,7 @@ class PictureOracle {
   }
 
   const BoardCanvas& canvas_;
-  std::vector<std::pair<QString, QImage>> looks_[19][19];
+  std::vector<std::pair<QString, QImage>> looks_[BoardLines][BoardLines];
   QBitArray outside_;
 };
 
@@ -422,7 +422,7 @@ void BoardPictureTest::nearestPoint() {
   QFETCH(int, column);
   QFETCH(int, row);
   Zere19r19 board;
-  const GridPoint point = NearestPoint(board, 19, x, y);
+  const GridPoint point = NearestPoint(board, BoardLines, x, y);
   QCOMPARE(point.column, column);
   QCOMPARE(point.row, row);
 }
@@ -430,12 +430,12 @@ void BoardPictureTest::nearestPoint() {
 // Every pixel of the picture against a search in exact integer distances.
 void BoardPictureTest::nearestPointAgreesWithExactDistancesEverywhere() {
   Zere19r19 board;
-  for (int y = 0; y < 375; ++y) {
-    for (int x = 0; x < 345; ++x) {
+  for (int y = 0; y < BoardPictureHeight; ++y) {
+    for (int x = 0; x < BoardPictureWidth; ++x) {
       int bestColumn = 0, bestRow = 0, bestSquare = INT_MAX;
-      for (int column = 0; column < 19; ++column) {
-        for (int row = 0; row < 19; ++row) {
-          const int dx = x - PointX(column), dy = y - PointY(row);
+      for (int column = 0; column < BoardLines; ++column) {
+        for (int row = 0; row < BoardLines; ++row) {
+          const int dx = x - PixelX(column), dy = y - PixelY(row);
           if (dx * dx + dy * dy < bestSquare) {
             bestSquare = dx * dx + dy * dy;
             bestColumn = column;
@@ -443,7 +443,7 @@ void BoardPictureTest::nearestPointAgreesWithExactDistancesEverywhere() {
           }
         }
       }
-      const GridPoint point = NearestPoint(board, 19, x, y);
+      const GridPoint point = NearestPoint(board, BoardLines, x, y);
       if (point.column != bestColumn || point.row != bestRow)
         QFAIL(qPrintable(QString("click (%1, %2)").arg(x).arg(y)));
     }
@@ -519,11 +519,12 @@ void BoardPictureTest::currentDirectoryComesBeforeTheProgramFolder() {
 void BoardPictureTest::picturesAreFoundBesideTheExecutable() {
   QVERIFY(QDir::setCurrent(emptyFolder_));
   canvas_->PrepareBoardPicture();
-  QVERIFY(canvas_->BoardPicture.width() >= 345 && canvas_->BoardPicture.height() >= 375);
+  QVERIFY(canvas_->BoardPicture.width() >= BoardPictureWidth &&
+          canvas_->BoardPicture.height() >= BoardPictureHeight);
   for (const QImage* stone : {&canvas_->WhiteStone, &canvas_->WhiteStoneMarked,
                               &canvas_->BlackStone, &canvas_->BlackStoneMarked}) {
     QVERIFY(!stone->isNull());
-    QVERIFY(stone->width() <= 17 && stone->height() <= 17);
+    QVERIFY(stone->width() <= StoneSquareSize && stone->height() <= StoneSquareSize);
   }
 }
 

@@ -18,8 +18,8 @@ constexpr int Skipped = 77;
 constexpr int RepaintMs = 5000;
 
 // The Undo button's centre from the intersection at (0, 0): the button's centre at (429, 324) of
-// the client area, less the board at (16, 24) and its first intersection at (10, 16).
-const QPoint UndoFromBoard(403, 284);
+// the client area, less the board at (16, 24) and its first intersection.
+const QPoint UndoFromBoard = QPoint(429, 324) - QPoint(16, 24) - QPoint(GridOriginX, GridOriginY);
 
 // What the board should show: the stones by point, and the one stone with the last-move mark.
 struct ExpectedBoard {

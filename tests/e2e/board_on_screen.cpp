@@ -5,8 +5,8 @@
 namespace {
 
 constexpr QRgb GridColour = qRgb(0, 0, 0);
-constexpr int RowLineLength = 325;
-constexpr int ColumnLineLength = 343;
+constexpr int RowLineLength = GridWidth;
+constexpr int ColumnLineLength = GridHeight;
 
 bool IsGrid(const QImage& screen, int x, int y) {
   return screen.valid(x, y) && screen.pixel(x, y) == GridColour;

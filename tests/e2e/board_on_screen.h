@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <optional>
 
+#include "engine/pixel_geometry.h"
+
 // The title of the program's main window.
 inline constexpr char MainWindowTitle[] = "Zada Da and have fun";
 
@@ -12,8 +14,10 @@ inline constexpr char MainWindowTitle[] = "Zada Da and have fun";
 struct BoardOnScreen {
   QPoint origin;
 
-  // The screen pixel of the intersection at (column, row); pitches 18 across and 19 down.
-  QPoint Intersection(int column, int row) const { return origin + QPoint(18 * column, 19 * row); }
+  // The screen pixel of the intersection at (column, row).
+  QPoint Intersection(int column, int row) const {
+    return origin + QPoint(ColumnSpacing * column, RowSpacing * row);
+  }
 };
 
 // The board of an empty game: found by its top grid line, 325 black pixels long, meeting its left

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "display/territory.h"
+#include "scoring/territory.h"
 #include "engine/board.h"
 #include "player/computer_player.h"
 #include "tests/support/diagram.h"

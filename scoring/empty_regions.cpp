@@ -1,6 +1,5 @@
-#include "display/empty_regions.h"
+#include "scoring/empty_regions.h"
 
-#include <cassert>
 #include <utility>
 
 EmptyRegions::EmptyRegions(const Zere19r19& board, int32_t colour) {
@@ -15,7 +14,7 @@ EmptyRegions::EmptyRegions(const Zere19r19& board, int32_t colour) {
 // Colours are 1, 0 and -1: bit 0 is set for any stone and bit 1 only for White, which lets the
 // masks be gathered without a comparison per colour.
 void EmptyRegions::ReadColours(const Zere19r19& board, int32_t colour) {
-  constexpr uint32_t kAllRows = (1u << BoardLines) - 1;
+  constexpr uint32_t AllRows = (1u << BoardLines) - 1;
   for (int32_t column = 0; column < BoardLines; ++column) {
     uint32_t stones = 0;
     uint32_t whites = 0;
@@ -26,7 +25,7 @@ void EmptyRegions::ReadColours(const Zere19r19& board, int32_t colour) {
       whites = whites << 1 | (here >> 1 & 1);
     }
     const uint32_t blacks = stones & ~whites;
-    empty_[column + 1] = kAllRows & ~stones;
+    empty_[column + 1] = AllRows & ~stones;
     own_[column + 1] = colour == Black ? blacks : whites;
     foreign_[column + 1] = colour == Black ? whites : blacks;
   }
@@ -55,7 +54,7 @@ uint8_t EmptyRegions::TouchesOf(int32_t column, uint32_t rows) const {
   const int32_t at = column + 1;
   const uint32_t own = (along & own_[at]) | (rows & (own_[at - 1] | own_[at + 1]));
   const uint32_t foreign = (along & foreign_[at]) | (rows & (foreign_[at - 1] | foreign_[at + 1]));
-  return static_cast<uint8_t>((own != 0 ? kTouchesOwn : 0) | (foreign != 0 ? kTouchesForeign : 0));
+  return static_cast<uint8_t>((own != 0 ? TouchesOwn : 0) | (foreign != 0 ? TouchesForeign : 0));
 }
 
 int32_t EmptyRegions::Root(int32_t run) {
@@ -74,26 +73,13 @@ void EmptyRegions::Join(int32_t a, int32_t b) {
   runs_[b].parent = static_cast<int16_t>(a);
 }
 
-int32_t EmptyRegions::RegionOf(int32_t column, int32_t row) {
-  int32_t run = firstRun_[column];
-  while ((runs_[run].rows >> row & 1) == 0) {
-    ++run;
-    assert(run < firstRun_[column + 1] && "RegionOf: the point is not empty");
-  }
-  return Root(run);
-}
-
-void EmptyRegions::ClaimUnlessForeign(int32_t region) {
-  runs_[region].claimed = (runs_[region].touches & kTouchesForeign) == 0;
-}
-
 bool EmptyRegions::ClaimOwnRegions() {
   bool settled = true;
   for (int32_t run = 0; run < runCount_; ++run) {
     Run& root = runs_[run];
     if (root.parent != run) continue;
-    root.claimed = root.touches == kTouchesOwn;
-    settled = settled && root.touches != (kTouchesOwn | kTouchesForeign);
+    root.claimed = root.touches == TouchesOwn;
+    settled = settled && root.touches != (TouchesOwn | TouchesForeign);
   }
   return settled;
 }

@@ -10,10 +10,3 @@
 // region next to colour's stones touches no stone of the other colour. The board edge borders a
 // region like an own stone.
 bool CountTerritory(Zere19r19& board, int32_t colour);
-
-// Claims the empty region holding the point for colour; false, leaving no mark, when the region
-// touches a stone of the other colour.
-bool FillTerritory(Zere19r19& board, int32_t column, int32_t row, int32_t colour);
-
-// Takes the marks off the marked empty region holding the point.
-void ClearTerritory(Zere19r19& board, int32_t column, int32_t row);

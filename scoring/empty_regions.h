@@ -13,12 +13,6 @@ class EmptyRegions {
   // other colour (foreign). Nothing is claimed yet.
   EmptyRegions(const Zere19r19& board, int32_t colour);
 
-  // The region holding the empty point.
-  int32_t RegionOf(int32_t column, int32_t row);
-
-  // Claims the region unless it touches a foreign stone.
-  void ClaimUnlessForeign(int32_t region);
-
   // Claims every region that touches an own stone and no foreign one. True when no region that
   // touches an own stone touches a foreign one.
   bool ClaimOwnRegions();
@@ -27,15 +21,15 @@ class EmptyRegions {
   uint32_t ClaimedRows(int32_t column);
 
  private:
-  static constexpr uint8_t kTouchesOwn = 1;
-  static constexpr uint8_t kTouchesForeign = 2;
+  static constexpr uint8_t TouchesOwn = 1;
+  static constexpr uint8_t TouchesForeign = 2;
   // A column of 19 points holds at most 10 runs.
-  static constexpr int32_t kMaxRuns = BoardLines * (BoardLines + 1) / 2;
+  static constexpr int32_t MaxRuns = BoardLines * (BoardLines + 1) / 2;
 
   struct Run {
     uint32_t rows;    // One bit per row of its column.
     int16_t parent;   // Union-find link; a region is named by its root run.
-    uint8_t touches;  // kTouchesOwn | kTouchesForeign, gathered at the root once all are joined.
+    uint8_t touches;  // TouchesOwn | TouchesForeign, gathered at the root once all are joined.
     bool claimed;     // Meaningful at the root.
   };
 
@@ -49,7 +43,7 @@ class EmptyRegions {
   uint32_t empty_[BoardLines + 2] = {};
   uint32_t own_[BoardLines + 2] = {};
   uint32_t foreign_[BoardLines + 2] = {};
-  Run runs_[kMaxRuns];
+  Run runs_[MaxRuns];
   int16_t
       firstRun_[BoardLines + 1];  // Runs of a column c are firstRun_[c] .. firstRun_[c + 1] - 1.
   int32_t runCount_ = 0;

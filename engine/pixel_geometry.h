@@ -1,0 +1,46 @@
+// Where the intersections and stones lie in the pixels of the board picture. The engine stores
+// each point's pixel position in its BoardPoint; the display draws the grid, the star points and
+// the stones from these numbers and maps clicks back to points with them; the artwork is painted
+// to fit them. The cells are not square: columns are 18 pixels apart, rows 19.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/records.h"
+
+// Pixel of the intersection at column 0, row 0.
+inline constexpr int32_t GridOriginX = 10;
+inline constexpr int32_t GridOriginY = 16;
+
+// Pixels from one column's line to the next, and from one row's line to the next.
+inline constexpr int32_t ColumnSpacing = 18;
+inline constexpr int32_t RowSpacing = 19;
+
+// The grid from the line of column 0 to that of column 18, and from row 0's to row 18's, both ends
+// included.
+inline constexpr int32_t GridWidth = ColumnSpacing * (BoardLines - 1) + 1;
+inline constexpr int32_t GridHeight = RowSpacing * (BoardLines - 1) + 1;
+
+// The board picture as the board control shows it, unscaled from its top-left corner.
+inline constexpr int32_t BoardPictureWidth = 345;
+inline constexpr int32_t BoardPictureHeight = 375;
+
+// A stone covers its intersection and this many pixels on every side: the square erasing
+// restores, which every stone picture must fit.
+inline constexpr int32_t StoneReach = 8;
+inline constexpr int32_t StoneSquareSize = 2 * StoneReach + 1;
+
+// The star points lie where a column and a row of these meet; each is a disc reaching this many
+// pixels from its intersection.
+inline constexpr int32_t StarPointLines[] = {3, 9, 15};
+inline constexpr int32_t StarPointReach = 2;
+
+// Pixel x of column in a picture whose column 0 lies at originX.
+constexpr int32_t PixelX(int32_t column, int32_t originX = GridOriginX) {
+  return originX + ColumnSpacing * column;
+}
+
+// Pixel y of row in a picture whose row 0 lies at originY.
+constexpr int32_t PixelY(int32_t row, int32_t originY = GridOriginY) {
+  return originY + RowSpacing * row;
+}
