@@ -78,8 +78,6 @@ const std::vector<Row> kSession = {
     {"play red D4", kSyntax},
     {"play b", kSyntax},
     {"play w A1", "? illegal move\n\n"},
-    {"is_legal w A1", "= 0\n\n"},
-    {"is_legal w B1", "= 1\n\n"},
     {"list_stones black", "= A1 T1 K10\n\n"},
     {"list_stones w", "= A19 T19\n\n"},
     {"final_score", "= W+5.5\n\n"},
@@ -104,6 +102,7 @@ const std::vector<Row> kSession = {
     {"clear_board\nplace_free_handicap 360", kOk + "= D4 Q16 D16 Q4 D10 Q10 K4 K16 K10\n\n"},
     // A handicap game played on, scored, written, undone to its floor and loaded back.
     {"clear_board\nset_free_handicap A2 B1\nkomi 0.5", Times(3, kOk)},
+    {"is_legal w A1\nis_legal b A1\nis_legal w pass", "= 0\n\n= 1\n\n= 1\n\n"},
     {"all_legal w", "= C1 D1 * T19\n\n"},
     {"all_legal b", "= A1 C1 D1 * T19\n\n"},
     {"play w C1\nplay b D1\nplay w E4\nplay b C2\nplay w PASS\nplay b B2", Times(6, kOk)},

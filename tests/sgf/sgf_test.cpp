@@ -26,6 +26,7 @@ TEST(Sgf, RefusesEachFaultWithItsReason) {
   } kFaulty[] = {
       {"no game record", kMalformed + "a game record starts with '('"},
       {"(;GM[1];B[dd]", kMalformed + "the record ends inside a game"},
+      {"(;B[dd", kMalformed + "a property value is not closed"},
       {"(;C[escaped at the end\\", kMalformed + "a property value is not closed"},
       {"()", kMalformed + "the record holds no game"},
       {"(;B[aa]1)", kMalformed + "unexpected character outside a property"},
@@ -39,10 +40,12 @@ TEST(Sgf, RefusesEachFaultWithItsReason) {
       {"(;GM[2])", "not a game of Go: GM[2]"},
       {"(;SZ[13])", "the board size is not 19: SZ[13]"},
       {"(;B[ta])", "illegal move: B[ta] (move 1) is off the board"},
+      {"(;W[abc])", "illegal move: W[abc] (move 1) is off the board"},
       {"(;B[ab];W[dd];B[ba];W[aa])", "illegal move: W[aa] (move 4)"},
-      {"(;AB[ta])", "illegal setup: AB[ta] is off the board"},
+      {"(;AB[tt])", "illegal setup: AB[tt] is off the board"},
       {"(;AB[aa:at])", "illegal setup: AB[aa:at] is off the board"},
       {"(;AB[ab][ba]AW[aa])", "illegal setup: AW[aa]"},
+      {"(;PL[W]AB[ab][ba]AW[aa])", "illegal setup: AB[ba]"},
       {"(;AB[dd]AW[dd])", "illegal setup: AW[dd]"},
       {"(;AB[aa:ss]AW[aa])", "illegal setup: more setup stones than points"},
       {"(;AE[aa])", "illegal setup: AE[aa] takes stones off"},
@@ -106,6 +109,9 @@ TEST(Sgf, GameReadsBackAndReplaysAsWritten) {
   GameRecord replayed = RecordOfBoard(board, SetupInfo{3, 2}, -6.5, "W+R");
   replayed.info = record.info;
   EXPECT_EQ(WriteSgf(replayed), text);
+  board.Reset();  // Black sets up and moves first, as in a problem: PL names the first mover.
+  ASSERT_EQ(Load("(;AB[aa];B[bb])", board), "");
+  EXPECT_EQ(RecordOfBoard(board, SetupInfo{1, 0}, 0.0, "").playerToMove, Black);
 }
 
 }  // namespace
