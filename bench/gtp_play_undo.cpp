@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "engine/board.h"
-#include "tests/support/gtp_process.h"
+#include "bench/gtp_process.h"
 
 namespace {
 

@@ -9,12 +9,12 @@ seconds=${1:-60}
 build=build/fuzz
 CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZADADA_WINDOWED=OFF \
   -DZADADA_FUZZ=ON >/dev/null
-cmake --build "$build" --target engine_fuzz gtp_fuzz
+cmake --build "$build" --target engine_fuzz gtp_fuzz sgf_fuzz
 mkdir -p "$build/crashes"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 status=0
-for target in engine gtp; do
+for target in engine gtp sgf; do
   mkdir -p "$scratch/$target"
   log="$build/${target}_fuzz.log"
   # Run from the scratch folder so that nothing a target does lands in the work tree.

@@ -1,6 +1,7 @@
+// Game records: each way a record is refused, the forms other programs write, and a game written,
+// read back and replayed. That a refused record leaves the game alone is the GTP program's test.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 #include "sgf/replay.h"
@@ -10,66 +11,107 @@
 namespace sgf {
 namespace {
 
-// Two Black handicap stones and a White setup stone, then legal moves and some passes, drawn with
-// a generator of the test's own.
-void PlaySetupAndRandomGame(Zere19r19& board, uint32_t seed) {
-  ASSERT_TRUE(board.TryMove(3, 15, Black, true));
-  ASSERT_TRUE(board.TryMove(15, 3, Black, true));
-  ASSERT_TRUE(board.TryMove(9, 9, White, true));
-  std::mt19937 random(seed);
-  int32_t colour = Black;
-  while (board.moveCount < 250) {
-    if (random() % 20 == 0) {
-      board.Pass(colour);
-    } else if (!board.TryMove(static_cast<int32_t>(random() % 19),
-                              static_cast<int32_t>(random() % 19), colour, true)) {
-      continue;
-    }
-    colour = -colour;
-  }
+// Reads text and replays it on board; why it fails, or "" when it loads.
+std::string Load(const std::string& text, Zere19r19& board) {
+  const ParsedRecord parsed = ParseSgf(text);
+  if (parsed.failure) return parsed.failure->Message();
+  const std::optional<Failure> failure = ReplayGame(parsed.record, board);
+  return failure ? failure->Message() : "";
 }
 
-GameRecord RecordWithInfo(const Zere19r19& board) {
-  GameRecord record = RecordOfBoard(board, SetupInfo{3, 2}, 6.5, "W+R");
-  record.info = {{"PB", "a ] b \\ c"}, {"GN", "test"}};
-  return record;
-}
-
-TEST(Sgf, WrittenGamesReadBackAndReplayToTheSameGame) {
-  for (uint32_t seed = 1; seed <= 10; ++seed) {
+TEST(Sgf, RefusesEachFaultWithItsReason) {
+  const std::string kMalformed = "malformed game record: ";
+  const struct {
+    std::string text, reason;
+  } kFaulty[] = {
+      {"no game record", kMalformed + "a game record starts with '('"},
+      {"(;GM[1];B[dd]", kMalformed + "the record ends inside a game"},
+      {"(;B[dd", kMalformed + "a property value is not closed"},
+      {"(;C[escaped at the end\\", kMalformed + "a property value is not closed"},
+      {"()", kMalformed + "the record holds no game"},
+      {"(;B[aa]1)", kMalformed + "unexpected character outside a property"},
+      {"(;b[aa])", kMalformed + "a property without capital letters"},
+      {"(;B)", kMalformed + "property B has no value"},
+      {"(;B[aa][bb])", kMalformed + "a move with more than one point"},
+      {"(;B[dd]W[pp])", kMalformed + "two moves in one node"},
+      {"(;PL[X])", kMalformed + "PL[X] names no colour"},
+      {"(;KM[six])", kMalformed + "unusable komi"},
+      {"(;HA[-1])", kMalformed + "unusable handicap"},
+      {"(;GM[2])", "not a game of Go: GM[2]"},
+      {"(;SZ[13])", "the board size is not 19: SZ[13]"},
+      {"(;B[ta])", "illegal move: B[ta] (move 1) is off the board"},
+      {"(;W[abc])", "illegal move: W[abc] (move 1) is off the board"},
+      {"(;B[ab];W[dd];B[ba];W[aa])", "illegal move: W[aa] (move 4)"},
+      {"(;AB[tt])", "illegal setup: AB[tt] is off the board"},
+      {"(;AB[aa:at])", "illegal setup: AB[aa:at] is off the board"},
+      {"(;AB[ab][ba]AW[aa])", "illegal setup: AW[aa]"},
+      {"(;PL[W]AB[ab][ba]AW[aa])", "illegal setup: AB[ba]"},
+      {"(;AB[dd]AW[dd])", "illegal setup: AW[dd]"},
+      {"(;AB[aa:ss]AW[aa])", "illegal setup: more setup stones than points"},
+      {"(;AE[aa])", "illegal setup: AE[aa] takes stones off"},
+      {"(;B[dd];AW[aa])", "illegal setup: AW[aa] after the first move"},
+  };
+  for (const auto& [text, reason] : kFaulty) {
     Zere19r19 board;
-    PlaySetupAndRandomGame(board, seed);
-    const std::string text = WriteSgf(RecordWithInfo(board));
-    const ParsedRecord parsed = ParseSgf(text);
-    ASSERT_FALSE(parsed.failure) << parsed.failure->Message();
-    EXPECT_EQ(parsed.record.handicap, 2);
-    EXPECT_EQ(parsed.record.setup.size(), 3u);
-    EXPECT_EQ(WriteSgf(parsed.record), text);
-    Zere19r19 replayed;
-    const std::optional<Failure> failure = ReplayGame(parsed.record, replayed);
-    ASSERT_FALSE(failure) << failure->Message();
-    EXPECT_EQ(WriteSgf(RecordWithInfo(replayed)), text);
+    EXPECT_EQ(Load(text, board), reason) << text;
   }
 }
 
-TEST(Sgf, ReadsPointListsAndPassesOfOlderRecords) {
-  const ParsedRecord parsed = ParseSgf("(;FF[3]AB[aa:bc]AW[ss];B[tt];W[])");
-  ASSERT_FALSE(parsed.failure) << parsed.failure->Message();
-  EXPECT_EQ(parsed.record.setup.size(), 7u);
-  EXPECT_EQ(parsed.record.moves, (std::vector<Move>{{Black, -1, -1}, {White, -1, -1}}));
+TEST(Sgf, ReadsWhatOtherProgramsWrite) {
+  const struct {
+    std::string text, plain;
+  } kForms[] = {
+      {"(;AB[ca:ac])", "(;AB[aa][ab][ac][ba][bb][bc][ca][cb][cc])"},
+      {"(;FF[3];B[tt];W[tt])", "(;B[];W[])"},
+      {"(;B[aa](;W[bb](;B[cc])(;B[dd]))(;W[ee]))", "(;B[aa];W[bb];B[cc])"},
+      {" ( ;AddWhite[bb] C[a \\] and a \\\\]\n;B[aa] ) ", "(;AW[bb];B[aa])"},
+      {std::string(100000, '(') + ";B[aa]" + std::string(100000, ')'), "(;B[aa])"},
+  };
+  for (const auto& [text, plain] : kForms) {
+    const ParsedRecord read = ParseSgf(text), expected = ParseSgf(plain);
+    ASSERT_FALSE(read.failure) << text.substr(0, 40) << ": " << read.failure->Message();
+    EXPECT_EQ(WriteSgf(read.record), WriteSgf(expected.record)) << text.substr(0, 40);
+  }
 }
 
-TEST(Sgf, SurvivesDeepNestingAndTruncation) {
-  const std::string deep = std::string(200000, '(') + ";B[aa]" + std::string(200000, ')');
-  const ParsedRecord parsed = ParseSgf(deep);
-  EXPECT_FALSE(parsed.failure);
-  EXPECT_EQ(parsed.record.moves.size(), 1u);
-  const std::string record = "(;GM[1]SZ[19];B[dd];W[pp]C[a \\] b];B[dp])";
-  for (size_t length = 0; length < record.size(); ++length) {
-    const std::optional<Failure> failure = ParseSgf(record.substr(0, length)).failure;
-    ASSERT_TRUE(failure) << length;
-    EXPECT_EQ(failure->kind, FailureKind::Malformed);
-  }
+// Setup stones go down Black's first, White's first when PL says White moves next.
+TEST(Sgf, SetupLeavesTheColourToMove) {
+  Zere19r19 board;
+  ASSERT_EQ(Load("(;AW[bb]AB[aa])", board), "");
+  EXPECT_EQ(board.ColourToMove(), Black);
+  board.Reset();
+  ASSERT_EQ(Load("(;PL[W]AB[aa]AW[bb])", board), "");
+  EXPECT_EQ(board.ColourToMove(), White);
+}
+
+TEST(Sgf, GameReadsBackAndReplaysAsWritten) {
+  GameRecord record;
+  record.setup = {{Black, 3, 3}, {Black, 15, 15}, {White, 9, 9}};
+  record.moves = {{White, 2, 2}, {Black, -1, -1}, {White, 18, 0}};
+  record.playerToMove = White;
+  record.handicap = 2;
+  record.komi = -6.5;
+  record.result = "W+R";
+  record.info = {{"GN", "a ] and a \\"}, {"PB", "someone"}};
+  const std::string text = WriteSgf(record);
+  const ParsedRecord read = ParseSgf(text);
+  ASSERT_FALSE(read.failure) << read.failure->Message();
+  EXPECT_EQ(read.record.setup, record.setup);
+  EXPECT_EQ(read.record.moves, record.moves);
+  EXPECT_EQ(read.record.playerToMove, White);
+  EXPECT_EQ(read.record.handicap, 2);
+  EXPECT_EQ(read.record.komi, -6.5);
+  EXPECT_EQ(read.record.result, "W+R");
+  EXPECT_EQ(read.record.info, record.info);
+
+  Zere19r19 board;
+  ASSERT_FALSE(ReplayGame(read.record, board));
+  GameRecord replayed = RecordOfBoard(board, SetupInfo{3, 2}, -6.5, "W+R");
+  replayed.info = record.info;
+  EXPECT_EQ(WriteSgf(replayed), text);
+  board.Reset();  // Black sets up and moves first, as in a problem: PL names the first mover.
+  ASSERT_EQ(Load("(;AB[aa];B[bb])", board), "");
+  EXPECT_EQ(RecordOfBoard(board, SetupInfo{1, 0}, 0.0, "").playerToMove, Black);
 }
 
 }  // namespace

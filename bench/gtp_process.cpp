@@ -1,4 +1,4 @@
-#include "tests/support/gtp_process.h"
+#include "bench/gtp_process.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>

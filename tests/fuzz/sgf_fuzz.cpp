@@ -1,0 +1,62 @@
+// Game records from arbitrary bytes: a record that reads must replay or fail without breaking the
+// board, and a game that replays must be written, read back and replayed to the same position.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "sgf/replay.h"
+#include "sgf/sgf_reader.h"
+#include "sgf/sgf_writer.h"
+
+namespace {
+
+void Fail(const char* what, const std::string& detail) {
+  std::fprintf(stderr, "%s: %s\n", what, detail.c_str());
+  std::abort();
+}
+
+void Check(const Zere19r19& board, const char* after) {
+  const std::string fault = board.CheckConsistency();
+  if (!fault.empty()) Fail(after, fault);
+}
+
+// The record of the game on board, as printsgf writes it.
+std::string TextOf(const Zere19r19& board, const sgf::GameRecord& record) {
+  const sgf::SetupInfo setup{static_cast<int32_t>(record.setup.size()), record.handicap};
+  return sgf::WriteSgf(sgf::RecordOfBoard(board, setup, record.komi.value_or(0.0), record.result));
+}
+
+bool SamePosition(const Zere19r19& a, const Zere19r19& b) {
+  for (int32_t column = 0; column < BoardLines; ++column) {
+    for (int32_t row = 0; row < BoardLines; ++row) {
+      if (a.points[column][row].colour != b.points[column][row].colour) return false;
+    }
+  }
+  return a.ColourToMove() == b.ColourToMove();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static Zere19r19 board, again;
+  const sgf::ParsedRecord parsed =
+      sgf::ParseSgf(std::string_view(reinterpret_cast<const char*>(data), size));
+  if (parsed.failure) return 0;
+  board.Reset();
+  const bool replayed = !sgf::ReplayGame(parsed.record, board);
+  Check(board, "after the replay");
+  if (!replayed) return 0;
+  const std::string text = TextOf(board, parsed.record);
+  const sgf::ParsedRecord reread = sgf::ParseSgf(text);
+  if (reread.failure) Fail(reread.failure->Message().c_str(), text);
+  again.Reset();
+  if (auto failure = sgf::ReplayGame(reread.record, again)) Fail(failure->Message().c_str(), text);
+  Check(again, "after replaying the written record");
+  if (!SamePosition(board, again) || TextOf(again, reread.record) != text) {
+    Fail("the written record replays to another game", text);
+  }
+  return 0;
+}

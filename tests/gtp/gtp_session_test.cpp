@@ -1,0 +1,185 @@
+// One GTP session through the command loop, as a controller would hold it: each row sends its
+// lines and expects the loop's whole output, framing included. In an expectation '*' stands for
+// any text, which a '$' in a later expectation must repeat.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "gtp/gtp_loop.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+struct Row {
+  std::string input;     // One or more lines, without the last newline.
+  std::string expected;  // Every response to them, each ending with its empty line.
+};
+
+const std::string kOk = "= \n\n", kSyntax = "? syntax error\n\n",
+                  kHeader = "   A B C D E F G H J K L M N O P Q R S T";
+const std::string kGame = ::testing::TempDir() + "gtp_session." + std::to_string(getpid());
+
+std::string Times(int count, const std::string& text) {
+  std::string repeated;
+  for (int i = 0; i < count; ++i)
+    repeated += text;
+  return repeated;
+}
+
+// The handicap game: set_free_handicap A2 B1, then White C1, Black D1, White E4, Black C2 taking
+// C1, a White pass and Black B2.
+const std::string kGameSgf =
+    "= (;FF[4]GM[1]SZ[19]CA[UTF-8]AP[Zada Da:" ZADADA_VERSION
+    "]KM[0.5]HA[2]PL[W]AB[ar][bs]\n;W[cs];B[ds];W[ep];B[cr];W[];B[br])\n\n";
+
+const std::vector<Row> kSession = {
+    // Framing: ids, blank and comment lines, tabs, control characters, case, line length.
+    {"1 protocol_version", "=1 2\n\n"},
+    {"name", "= Zada Da\n\n"},
+    {"007 version", "=007 " ZADADA_VERSION "\n\n"},
+    {"\n \t \n# only a comment\n3\tknown_command\tplay # cut", "=3 true\n\n"},
+    {"4 known_command PLAY", "=4 false\n\n"},
+    {"5 na\0me\1\177"s, "=5 Zada Da\n\n"},
+    {"6 frobnicate", "?6 unknown command\n\n"},
+    {"7", "?7 syntax error\n\n"},
+    {"-8 name", "? unknown command\n\n"},
+    {"9 protocol_version extra", "?9 syntax error\n\n"},
+    {"10 name" + std::string(gtp::kLongestLine - 7, ' '), "=10 Zada Da\n\n"},
+    {"11 name" + std::string(gtp::kLongestLine - 6, ' '), "?11 line too long\n\n"},
+    {"list_commands",
+     "= protocol_version\nname\nversion\nknown_command\nlist_commands\nquit\nboardsize\n"
+     "clear_board\nkomi\nfixed_handicap\nplace_free_handicap\nset_free_handicap\ntime_settings\n"
+     "time_left\nkgs-time_settings\nset_random_seed\nplay\ngenmove\nkgs-genmove_cleanup\nundo\n"
+     "is_legal\nall_legal\nshowboard\nlist_stones\ncaptures\nfinal_score\nfinal_status_list\n"
+     "printsgf\nloadsgf\n\n"},
+    // Settings and time controls, checked and otherwise ignored.
+    {"boardsize 13", "? unacceptable size\n\n"},
+    {"boardsize 19", kOk},
+    {"komi 1001", "? unacceptable komi\n\n"},
+    {"komi 6.5", kOk},
+    {"time_settings 300 30 5", kOk},
+    {"time_settings 300 -1 5", kSyntax},
+    {"time_left white 30 0", kOk},
+    {"kgs-time_settings none\nkgs-time_settings absolute 60\nkgs-time_settings byoyomi 60 30 5",
+     Times(3, kOk)},
+    {"kgs-time_settings canadian 60 30", kSyntax},
+    // Vertices at the edges, in any case, and everything off the board or malformed.
+    {"play b A1\nplay W t19\nplay BLACK k10\nplay b T1\nplay white a19", Times(5, kOk)},
+    {"play b I5", kSyntax},
+    {"play b U1", kSyntax},
+    {"play b A20", kSyntax},
+    {"play b A0", kSyntax},
+    {"play b A05", kSyntax},
+    {"play red D4", kSyntax},
+    {"play b", kSyntax},
+    {"play w A1", "? illegal move\n\n"},
+    {"list_stones black", "= A1 T1 K10\n\n"},
+    {"list_stones w", "= A19 T19\n\n"},
+    {"final_score", "= W+5.5\n\n"},
+    {"komi 1\nfinal_score", kOk + "= 0\n\n"},
+    {"showboard", "= \n" + kHeader + "\n19 O . . . . . . . . . . . . . . . . . O 19\n*\n" +
+                      " 1 X . . . . . . . . . . . . . . . . . X  1\n" + kHeader +
+                      "\nBlack (X) has captured 0 stones\nWhite (O) has captured 0 stones\n\n"},
+    // Handicap: only on an empty board, within bounds, on distinct points.
+    {"fixed_handicap 2", "? board not empty\n\n"},
+    {"set_free_handicap A2 B1", "? board not empty\n\n"},
+    {"clear_board\nfixed_handicap 1", kOk + "? invalid number of stones\n\n"},
+    {"fixed_handicap 10", "? invalid number of stones\n\n"},
+    {"place_free_handicap 361", "? invalid number of stones\n\n"},
+    {"set_free_handicap A2 A2", "? bad vertex list\n\n"},
+    {"set_free_handicap A2 pass", "? bad vertex list\n\n"},
+    {"set_free_handicap A2", "? bad vertex list\n\n"},
+    {"set_free_handicap A2 Z9", kSyntax},
+    {"list_stones b", kOk},
+    {"fixed_handicap 5", "= D4 Q16 D16 Q4 K10\n\n"},
+    {"clear_board\nfixed_handicap 6", kOk + "= D4 Q16 D16 Q4 D10 Q10\n\n"},
+    {"clear_board\nfixed_handicap 7", kOk + "= D4 Q16 D16 Q4 D10 Q10 K10\n\n"},
+    {"clear_board\nplace_free_handicap 360", kOk + "= D4 Q16 D16 Q4 D10 Q10 K4 K16 K10\n\n"},
+    // A handicap game played on, scored, written, undone to its floor and loaded back.
+    {"clear_board\nset_free_handicap A2 B1\nkomi 0.5", Times(3, kOk)},
+    {"is_legal w A1\nis_legal b A1\nis_legal w pass", "= 0\n\n= 1\n\n= 1\n\n"},
+    {"all_legal w", "= C1 D1 * T19\n\n"},
+    {"all_legal b", "= A1 C1 D1 * T19\n\n"},
+    {"play w C1\nplay b D1\nplay w E4\nplay b C2\nplay w PASS\nplay b B2", Times(6, kOk)},
+    {"captures b\ncaptures white", "= 1\n\n= 0\n\n"},
+    {"showboard",
+     "= \n*\n 4 . . . + O . . . . + . . . . . + . . .  4\n"
+     " 3 . . . . . . . . . . . . . . . . . . .  3\n"
+     " 2 X X X . . . . . . . . . . . . . . . .  2\n"
+     " 1 . X . X . . . . . . . . . . . . . . .  1\n" +
+         kHeader + "\nBlack (X) has captured 1 stones\nWhite (O) has captured 0 stones\n\n"},
+    {"final_score", "= B+5.5\n\n"},
+    {"final_status_list alive", "= B1 A2 B2 C2\nD1\nE4\n\n"},
+    {"final_status_list dead\nfinal_status_list seki", Times(2, kOk)},
+    {"final_status_list alive dead", kSyntax},
+    {"printsgf", kGameSgf},
+    {"printsgf " + kGame, kOk},
+    {"printsgf /nonexistent/game.sgf", "? cannot write file\n\n"},
+    {"undo\nundo\nundo\nundo\nundo\nundo\nundo", Times(6, kOk) + "? cannot undo\n\n"},
+    {"list_stones b\nlist_stones w", "= B1 A2\n\n" + kOk},
+    {"komi 3\nloadsgf " + kGame, kOk + "= white\n\n"},
+    {"printsgf", kGameSgf},
+    {"loadsgf " + kGame + " 4", "= black\n\n"},
+    {"list_stones w\nfinal_score", "= C1 E4\n\n= B+1.5\n\n"},
+    {"undo\nundo\nundo\nundo", Times(3, kOk) + "? cannot undo\n\n"},
+    {"list_stones b", "= B1 A2\n\n"},
+    // A record failing part-way leaves the game as it was; loaded setup stones are its floor.
+    {"loadsgf " ZADADA_DATA "/illegal_move.sgf", "? illegal move: W[aa] (move 4)\n\n"},
+    {"loadsgf /nonexistent.sgf", "? cannot open file\n\n"},
+    {"loadsgf " + kGame + " 0", kSyntax},
+    {"list_stones b\nlist_stones w\nfinal_score", "= B1 A2\n\n= \n\n= B+360.5\n\n"},
+    {"loadsgf " ZADADA_DATA "/setup.sgf 1", "= black\n\n"},
+    {"loadsgf " ZADADA_DATA "/setup.sgf", "= white\n\n"},
+    {"undo\nundo", kOk + "? cannot undo\n\n"},
+    {"list_stones b\nlist_stones w", "= A19\n\n= T1\n\n"},
+    // The computer's moves, reproducible after the same seed.
+    {"clear_board\nset_random_seed 42", Times(2, kOk)},
+    {"genmove b", "= *\n\n"},
+    {"list_stones b", "= $\n\n"},
+    {"undo\nset_random_seed 42", Times(2, kOk)},
+    {"genmove b", "= $\n\n"},
+    {"kgs-genmove_cleanup w", "= *\n\n"},
+    {"list_stones w", "= $\n\n"},
+    {"genmove red", kSyntax},
+    {"set_random_seed -1", "? unacceptable seed\n\n"},
+    {"quit\nname", kOk},
+};
+
+// True when text matches pattern, where a '*' matches any text, kept in captured.
+bool Matches(const std::string& text, const std::string& pattern, std::string& captured) {
+  const size_t star = pattern.find('*');
+  if (star == std::string::npos) return text == pattern;
+  const size_t tail = pattern.size() - star - 1;
+  if (text.size() < star + tail || text.compare(0, star, pattern, 0, star) != 0 ||
+      text.compare(text.size() - tail, tail, pattern, star + 1) != 0) {
+    return false;
+  }
+  captured = text.substr(star, text.size() - star - tail);
+  return true;
+}
+
+TEST(GtpSession, AnswersEveryCommand) {
+  gtp::GameState state;
+  std::string captured;
+  for (const Row& row : kSession) {
+    std::istringstream in(row.input + "\n");
+    std::ostringstream out;
+    gtp::RunGtp(in, out, state);
+    std::string expected = row.expected;
+    if (const size_t at = expected.find('$'); at != std::string::npos) {
+      expected.replace(at, 1, captured);
+    }
+    EXPECT_TRUE(Matches(out.str(), expected, captured)) << row.input.substr(0, 60) << "\nanswered\n"
+                                                        << out.str() << "expected\n"
+                                                        << expected;
+    ASSERT_EQ(state.board->CheckConsistency(), "");
+  }
+  std::remove(kGame.c_str());
+}
+
+}  // namespace
