@@ -5,8 +5,10 @@
 // computer player judges its candidates by playing them here and taking them back, so both are
 // incremental and allocate nothing once the free lists hold enough records.
 //
-// Fields are public because the computer player, the area count and the status panel read the
-// records directly; only the engine's own operations change stones, groups and history.
+// The game state is public because the computer player, the area count and the status panel read
+// the records directly; only the engine's own operations change stones, groups and history. The
+// free lists, the scratch and the operations that moves and take-back are built of are the
+// engine's own.
 #pragma once
 
 #include <cstdint>
@@ -37,18 +39,13 @@ class Zere19r19 {
   Zere19r19(const Zere19r19&) = delete;
   Zere19r19& operator=(const Zere19r19&) = delete;
 
-  // ---- The game state, in this order ----
+  // ---- The game state others read, in this order ----
   BoardPoint points[BoardLines][BoardLines];  // points[column][row].
   int32_t moveCount;                          // Records in the history, moves and passes alike.
   gomove* history;  // Head record: prev = newest record, colour = its colour (or White).
   ColorRecord* colorRecord[3];  // By colour + 1: White's record, null, Black's record.
-  StoneGroup* freeGroups;       // Free group records, linked through next.
-  StoneNode* freeStones;        // Free stone records, linked through next.
-  gomove* freeMoves;            // Free history records, linked through prev.
   BoardPoint* freeListNodes;  // The computer player's spare list records, linked through listNext.
   BoardPoint* emptyList;      // Head record of the computer player's empty-point list.
-  StoneGroup*
-      libertyTaken[4];  // Scratch of one TryMove: enemy group already charged, by direction.
 
   // ---- Game operations ----
 
@@ -88,6 +85,20 @@ class Zere19r19 {
   // otherwise a description of the first violation found. Play never calls it.
   std::string CheckConsistency() const;
 
+  // The record of colour (Black or White).
+  ColorRecord& Record(int32_t colour) const { return *colorRecord[colour + 1]; }
+
+  // The newest history record, null when the history is empty.
+  gomove* Newest() const { return history->prev; }
+
+ private:
+  // ---- The engine's own records and scratch ----
+  StoneGroup* freeGroups;  // Free group records, linked through next.
+  StoneNode* freeStones;   // Free stone records, linked through next.
+  gomove* freeMoves;       // Free history records, linked through prev.
+  StoneGroup*
+      libertyTaken[4];  // Scratch of one TryMove: enemy group already charged, by direction.
+
   // ---- Record operations used by moves and take-back ----
 
   // Puts a new stone in a new one-stone group at the point, whose colour the caller already set.
@@ -120,13 +131,8 @@ class Zere19r19 {
   // Gives each enemy group next to the stone at the point back the liberty the point becomes.
   void ReturnLiberties(int32_t column, int32_t row);
 
-  // The record of colour (Black or White).
-  ColorRecord& Record(int32_t colour) const { return *colorRecord[colour + 1]; }
+  // ---- Their helpers ----
 
-  // The newest history record, null when the history is empty.
-  gomove* Newest() const { return history->prev; }
-
- private:
   // True when the record's move joined at least one own group (stone counts are never negative).
   static bool JoinedAny(const gomove& move) {
     return (move.joinedStones[0] | move.joinedStones[1] | move.joinedStones[2] |

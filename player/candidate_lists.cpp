@@ -1,7 +1,6 @@
 #include "player/candidate_lists.h"
 
 #include "engine/neighbours.h"
-#include "player/computer_player.h"
 
 namespace {
 

@@ -13,6 +13,10 @@
 
 #include "engine/board.h"
 
+// A list record whose listNext is next and whose stone is stone, from the board's pool of spare
+// list records (allocated only when the pool is empty). Its column and row are the caller's.
+BoardPoint* NewListNode(Zere19r19& board, BoardPoint* next, StoneNode* stone);
+
 // Threads every empty point behind board.emptyList, the last one of the column-by-column scan
 // first, and returns how many there are.
 int32_t BuildEmptyList(Zere19r19& board);

@@ -425,9 +425,8 @@ TEST_F(WorkedPosition, ResetDuringAGameLeavesNothingReachable) {
   EXPECT_EQ(board.Record(White).firstGroup, nullptr);
   EXPECT_EQ(board.Record(Black).stonesOnBoard, 0);
   EXPECT_EQ(board.Record(White).stonesOnBoard, 0);
-  EXPECT_EQ(board.freeGroups, nullptr);
-  EXPECT_EQ(board.freeStones, nullptr);
-  EXPECT_EQ(board.freeMoves, nullptr);
+  // The check accounts for every record the board owns, free ones included: none may be left.
+  EXPECT_EQ(board.CheckConsistency(), "");
   EXPECT_EQ(board.freeListNodes, nullptr);
   ASSERT_NE(board.emptyList, nullptr);
   EXPECT_EQ(board.emptyList->listNext, nullptr);
