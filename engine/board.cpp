@@ -88,9 +88,7 @@ StoneGroup* Zere19r19::TakeGroupRecord() {
 
 StoneGroup* Zere19r19::NewGroup(int32_t column, int32_t row, int32_t colour) {
   StoneGroup* group = TakeGroupRecord();
-  ColorRecord& record = Record(colour);
-  group->next = record.firstGroup;
-  record.firstGroup = group;
+  PushGroup(group, colour);
   group->colour = colour;
   group->liberties = 0;
   group->stones = 1;
@@ -98,25 +96,30 @@ StoneGroup* Zere19r19::NewGroup(int32_t column, int32_t row, int32_t colour) {
   return group;
 }
 
+void Zere19r19::PushGroup(StoneGroup* group, int32_t colour) {
+  ColorRecord& record = Record(colour);
+  group->next = record.firstGroup;
+  group->previous = nullptr;
+  if (record.firstGroup != nullptr) record.firstGroup->previous = group;
+  record.firstGroup = group;
+}
+
+StoneGroup** Zere19r19::SlotOf(StoneGroup* group, int32_t colour) {
+  return group->previous != nullptr ? &group->previous->next : &Record(colour).firstGroup;
+}
+
 StoneGroup* Zere19r19::UnlinkGroup(StoneGroup* group, int32_t colour, StoneGroup* link) {
-  StoneGroup** slot = &Record(colour).firstGroup;
-  while (*slot != group) {
-    assert(*slot != nullptr && "UnlinkGroup: group is not in its colour's list");
-    slot = &(*slot)->next;
-  }
-  *slot = group->next;
+  *SlotOf(group, colour) = group->next;
+  if (group->next != nullptr) group->next->previous = group->previous;
   group->next = link;
   return group;
 }
 
 void Zere19r19::ReplaceGroup(StoneGroup* group, StoneGroup* replacement, int32_t colour) {
-  StoneGroup** slot = &Record(colour).firstGroup;
-  while (*slot != group) {
-    assert(*slot != nullptr && "ReplaceGroup: group is not in its colour's list");
-    slot = &(*slot)->next;
-  }
-  *slot = replacement;
+  *SlotOf(group, colour) = replacement;
   replacement->next = group->next;
+  replacement->previous = group->previous;
+  if (group->next != nullptr) group->next->previous = replacement;
 }
 
 void Zere19r19::Relabel(StoneNode* start, StoneGroup* group) {
@@ -171,9 +174,7 @@ void Zere19r19::SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, i
   rest->firstStone = merged->firstStone;
   Relabel(stone, rest);
   ReplaceGroup(merged, rest, colour);
-  ColorRecord& record = Record(colour);
-  merged->next = record.firstGroup;
-  record.firstGroup = merged;
+  PushGroup(merged, colour);
   merged->firstStone = other;
   merged->stones = stones;
   merged->liberties = liberties;

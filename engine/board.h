@@ -145,6 +145,12 @@ class Zere19r19 {
   // Puts replacement where group stands in colour's list; group must be there.
   void ReplaceGroup(StoneGroup* group, StoneGroup* replacement, int32_t colour);
 
+  // Links group in front of colour's list.
+  void PushGroup(StoneGroup* group, int32_t colour);
+
+  // The link that points at group in colour's list: its predecessor's next or the list head.
+  StoneGroup** SlotOf(StoneGroup* group, int32_t colour);
+
   // Points every stone of the ring through start at group, stopping at one that already does.
   void Relabel(StoneNode* start, StoneGroup* group);
 
@@ -194,6 +200,10 @@ class Zere19r19 {
 
   // UndoNeighbour's join: splits the rings and gives the joined stones their group back.
   void SplitJoined(int32_t column, int32_t row, int32_t ncolumn, int32_t nrow, int32_t direction);
+
+  // CheckConsistency's part for what only the engine keeps: the back links of the group lists.
+  // Runs on a board that passed the rest of the check; "" when they hold.
+  std::string CheckGroupIndexes() const;
 
   // Adds delta to the liberties of each distinct group of colour with a stone next to the point.
   void AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta);

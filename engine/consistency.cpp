@@ -251,6 +251,21 @@ class Checker {
 }  // namespace
 
 std::string Zere19r19::CheckConsistency() const {
-  return Checker(*this, {freeGroups, freeStones, freeMoves})
-      .Run(stonePool_.size(), groupPool_.size(), movePool_.size());
+  const std::string problem = Checker(*this, {freeGroups, freeStones, freeMoves})
+                                  .Run(stonePool_.size(), groupPool_.size(), movePool_.size());
+  return problem.empty() ? CheckGroupIndexes() : problem;
+}
+
+std::string Zere19r19::CheckGroupIndexes() const {
+  for (int32_t colour : {Black, White}) {
+    const StoneGroup* before = nullptr;
+    for (const StoneGroup* g = Record(colour).firstGroup; g != nullptr; g = g->next) {
+      if (g->previous != before) {
+        return "group at " + At(g->firstStone->column, g->firstStone->row) +
+               ": its back link is not the group before it";
+      }
+      before = g;
+    }
+  }
+  return "";
 }

@@ -30,6 +30,7 @@ constexpr bool OnBoard(int32_t column, int32_t row) {
 
 struct StoneNode;
 struct StoneGroup;
+class Zere19r19;
 
 // One intersection; also the shape of the computer player's list records.
 struct BoardPoint {
@@ -61,6 +62,12 @@ struct StoneGroup {
   StoneNode* firstStone;  // Entry stone of the ring.
   StoneGroup* next;       // Next group of its colour's list, the free-list link, or null while a
                           // history record holds the group as captured.
+
+ private:
+  friend class Zere19r19;
+  // The group before it in its colour's list, null for the first, so that a group leaves the list
+  // without a walk. Meaningless while the group is off the list.
+  StoneGroup* previous;
 };
 
 // Per-colour totals and the colour's group list.
