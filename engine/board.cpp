@@ -91,6 +91,7 @@ StoneGroup* Zere19r19::NewGroup(int32_t column, int32_t row, int32_t colour) {
   PushGroup(group, colour);
   group->colour = colour;
   group->liberties = 0;
+  group->libertySet.Clear();
   group->stones = 1;
   group->firstStone = points[column][row].stone;
   return group;
@@ -142,11 +143,13 @@ void Zere19r19::MergeGroups(StoneNode* stone, StoneNode* other) {
     UnlinkGroup(joined, colour, nullptr);
     ReplaceGroup(group, joined, colour);
     joined->firstStone = group->firstStone;
+    joined->libertySet.Unite(group->libertySet);
     group->next = freeGroups;
     freeGroups = group;
     group = joined;
   } else {
     Relabel(other, group);
+    group->libertySet.Unite(joined->libertySet);
     freeGroups = UnlinkGroup(joined, colour, freeGroups);
   }
   group->liberties = liberties;
@@ -155,12 +158,13 @@ void Zere19r19::MergeGroups(StoneNode* stone, StoneNode* other) {
 }
 
 void Zere19r19::SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, int32_t liberties,
-                           int32_t restStones) {
+                           const PointSet& libertySet, int32_t restStones) {
   const int32_t colour = stone->colour;
   if (stones <= restStones) {
     StoneGroup* split = NewGroup(other->column, other->row, colour);
     split->stones = stones;
     split->liberties = liberties;
+    split->libertySet = libertySet;
     Relabel(other, split);
     return;
   }
@@ -170,6 +174,7 @@ void Zere19r19::SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, i
   StoneGroup* rest = TakeGroupRecord();
   rest->colour = colour;
   rest->liberties = merged->liberties;
+  rest->libertySet = merged->libertySet;
   rest->stones = restStones;
   rest->firstStone = merged->firstStone;
   Relabel(stone, rest);
@@ -178,6 +183,7 @@ void Zere19r19::SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, i
   merged->firstStone = other;
   merged->stones = stones;
   merged->liberties = liberties;
+  merged->libertySet = libertySet;
 }
 
 void Zere19r19::AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta) {
@@ -192,5 +198,10 @@ void Zere19r19::AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour
     }
     seen[seenCount++] = group;
     group->liberties += delta;
+    if (delta > 0) {
+      group->libertySet.Add(column, row);
+    } else {
+      group->libertySet.Remove(column, row);
+    }
   });
 }

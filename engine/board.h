@@ -31,6 +31,11 @@ class Zere19r19 {
     int32_t joinedLiberties[4];  // By direction: that group's liberties at the moment of joining.
     int32_t capturedStones;      // Total stones captured by this move.
     gomove* prev;                // The record below, null for the oldest; the free-list link.
+
+   private:
+    friend class Zere19r19;
+    // By direction: the joined group's liberty set at the moment of joining, for take-back.
+    PointSet joinedLibertySets[4];
   };
 
   // A board at the origin (10, 16) drawing into view, or into nothing when view is null.
@@ -113,7 +118,7 @@ class Zere19r19 {
   // One direction of TryMove: joins, or charges a liberty to and maybe captures, the neighbour.
   void JoinNeighbour(int32_t column, int32_t row, int32_t ncolumn, int32_t nrow, int32_t direction);
 
-  // Sets the exact liberty count of the group of the stone at the point.
+  // Sets the exact liberty count of the group of the stone at the point: the size of its set.
   void CountLiberties(int32_t column, int32_t row);
 
   // Erases from the picture every stone the newest record captured.
@@ -163,29 +168,7 @@ class Zere19r19 {
   // the rings were split; restStones is what stays with the new stone. The group split off goes
   // to the front of its colour's list.
   void SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, int32_t liberties,
-                  int32_t restStones);
-
-  // When the newest move captured nothing, sets the exact liberty count of the new stone's group
-  // from what JoinNeighbour counted and recorded, without walking the largest group joined, and
-  // returns true. Returns false, changing nothing, when the move captured: CountLiberties must
-  // count then.
-  bool CountLibertiesFromJoins(int32_t column, int32_t row);
-
-  // After a move that joined one group and captured nothing: takes off the count the empty
-  // neighbours of the new stone that were that group's liberties already.
-  void DiscountSharedLiberties(int32_t column, int32_t row);
-
-  // After a move that joined several groups and captured nothing: the largest joined group's
-  // recorded count less this point, plus the liberties of the other stones that group lacks.
-  // Uses libertyMark on the other stones' points and their liberties and clears it again.
-  void CountLibertiesBesideLargest(int32_t column, int32_t row, int32_t largest);
-
-  // Fills others with the new stone and the stones of every group it joined except the one
-  // joined through direction largest; returns how many.
-  int32_t StonesBesideLargest(int32_t column, int32_t row, int32_t largest, StoneNode** others);
-
-  // True when a stone of group whose point has no libertyMark stands next to the point.
-  bool TouchesUnmarkedStone(int32_t column, int32_t row, const StoneGroup* group) const;
+                  const PointSet& libertySet, int32_t restStones);
 
   // JoinNeighbour's join: records the group of other, unless it is the new stone's already, and
   // merges it into the new stone's group.
@@ -201,11 +184,15 @@ class Zere19r19 {
   // UndoNeighbour's join: splits the rings and gives the joined stones their group back.
   void SplitJoined(int32_t column, int32_t row, int32_t ncolumn, int32_t nrow, int32_t direction);
 
-  // CheckConsistency's part for what only the engine keeps: the back links of the group lists.
-  // Runs on a board that passed the rest of the check; "" when they hold.
+  // CheckConsistency's part for what only the engine keeps: the back links of the group lists and
+  // the liberty sets. Runs on a board that passed the rest of the check; "" when they hold.
   std::string CheckGroupIndexes() const;
 
-  // Adds delta to the liberties of each distinct group of colour with a stone next to the point.
+  // The liberties of an on-board group, found from scratch by walking its ring.
+  PointSet LibertiesOf(const StoneGroup& group) const;
+
+  // Adds delta, +1 or -1, to the liberties of each distinct group of colour with a stone next to
+  // the point, which becomes or stops being one of their liberties.
   void AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta);
 
   BoardView* view_;

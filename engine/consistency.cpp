@@ -260,12 +260,30 @@ std::string Zere19r19::CheckGroupIndexes() const {
   for (int32_t colour : {Black, White}) {
     const StoneGroup* before = nullptr;
     for (const StoneGroup* g = Record(colour).firstGroup; g != nullptr; g = g->next) {
-      if (g->previous != before) {
-        return "group at " + At(g->firstStone->column, g->firstStone->row) +
-               ": its back link is not the group before it";
-      }
+      const std::string where = "group at " + At(g->firstStone->column, g->firstStone->row);
+      if (g->previous != before) return where + ": its back link is not the group before it";
+      if (!(g->libertySet == LibertiesOf(*g))) return where + ": liberty set is not its liberties";
       before = g;
     }
   }
+  for (const gomove* m = Newest(); m != nullptr; m = m->prev) {
+    for (const StoneGroup* g : m->captured) {
+      if (g != nullptr && g->libertySet.Size() != 0)
+        return "a captured group's liberty set is not empty";
+    }
+  }
   return "";
+}
+
+PointSet Zere19r19::LibertiesOf(const StoneGroup& group) const {
+  PointSet liberties;
+  liberties.Clear();
+  const StoneNode* s = group.firstStone;
+  do {
+    ForEachNeighbour(s->column, s->row, [&](int32_t nc, int32_t nr) {
+      if (points[nc][nr].colour == Empty) liberties.Add(nc, nr);
+    });
+    s = s->next;
+  } while (s != group.firstStone);
+  return liberties;
 }

@@ -115,7 +115,7 @@ void Zere19r19::SplitJoined(int32_t column, int32_t row, int32_t ncolumn, int32_
   for (int32_t d = 0; d < direction; ++d)
     restStones += move->joinedStones[d];
   SplitGroup(stone, other, move->joinedStones[direction], move->joinedLiberties[direction],
-             restStones);
+             move->joinedLibertySets[direction], restStones);
 }
 
 void Zere19r19::ReturnLiberties(int32_t column, int32_t row) {
