@@ -18,7 +18,6 @@ Zere19r19::Zere19r19(BoardView* view, int32_t originX, int32_t originY)
       freeGroups(nullptr),
       freeStones(nullptr),
       freeMoves(nullptr),
-      libertyTaken{nullptr, nullptr, nullptr, nullptr},
       view_(view != nullptr ? view : &nullView),
       originX_(originX),
       originY_(originY) {
@@ -170,11 +169,11 @@ void Zere19r19::SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, i
   }
   // MergeGroups kept the larger joined group's record for the whole: it goes back to that group
   // at the front of the list, and the rest takes the record the join freed, in the whole's place.
+  // The rest holds the new stone, whose group TakeBack frees: its liberty set is never read again.
   StoneGroup* merged = stone->group;
   StoneGroup* rest = TakeGroupRecord();
   rest->colour = colour;
   rest->liberties = merged->liberties;
-  rest->libertySet = merged->libertySet;
   rest->stones = restStones;
   rest->firstStone = merged->firstStone;
   Relabel(stone, rest);
@@ -187,18 +186,15 @@ void Zere19r19::SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, i
 }
 
 void Zere19r19::AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta) {
-  StoneGroup* seen[4] = {};
-  int32_t seenCount = 0;
+  const bool gains = delta > 0;
   ForEachNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
     const BoardPoint& neighbour = points[ncolumn][nrow];
     if (neighbour.colour != colour) return;
     StoneGroup* group = neighbour.stone->group;
-    for (int32_t i = 0; i < seenCount; ++i) {
-      if (seen[i] == group) return;
-    }
-    seen[seenCount++] = group;
+    // The set tells whether the group was adjusted already through another of its stones.
+    if (group->libertySet.Contains(column, row) == gains) return;
     group->liberties += delta;
-    if (delta > 0) {
+    if (gains) {
       group->libertySet.Add(column, row);
     } else {
       group->libertySet.Remove(column, row);

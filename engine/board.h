@@ -101,8 +101,6 @@ class Zere19r19 {
   StoneGroup* freeGroups;  // Free group records, linked through next.
   StoneNode* freeStones;   // Free stone records, linked through next.
   gomove* freeMoves;       // Free history records, linked through prev.
-  StoneGroup*
-      libertyTaken[4];  // Scratch of one TryMove: enemy group already charged, by direction.
 
   // ---- Record operations used by moves and take-back ----
 

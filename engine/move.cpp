@@ -10,16 +10,16 @@ bool Zere19r19::TryMove(int32_t column, int32_t row, int32_t colour, bool commit
   BoardPoint& point = points[column][row];
   if (point.colour != Empty) return false;
 
-  for (StoneGroup*& taken : libertyTaken)
-    taken = nullptr;
   point.colour = colour;
   PlaceStone(column, row, colour);
   PushMove(column, row, colour);
   // TakeBack undoes the directions in the reverse of this order, which keeps the rings exact.
   // Most neighbours are empty: they become liberties here, without the call.
+  int32_t emptyNeighbours = 0;
   const auto join = [&](int32_t ncolumn, int32_t nrow, int32_t direction) {
     if (points[ncolumn][nrow].colour == Empty) {
       point.stone->group->libertySet.Add(ncolumn, nrow);
+      ++emptyNeighbours;
     } else {
       JoinNeighbour(column, row, ncolumn, nrow, direction);
     }
@@ -28,11 +28,16 @@ bool Zere19r19::TryMove(int32_t column, int32_t row, int32_t colour, bool commit
   if (row + 1 < BoardLines) join(column, row + 1, 1);
   if (column > 0) join(column - 1, row, 2);
   if (row > 0) join(column, row - 1, 3);
-  // The groups joined had this point as a liberty; the stone now fills it.
-  point.stone->group->libertySet.Remove(column, row);
-  CountLiberties(column, row);
-
   const gomove* move = history->prev;
+  if (move->capturedStones == 0 && !JoinedAny(*move)) {
+    // A lone stone that captured nothing: its liberties are its empty neighbours.
+    point.stone->group->liberties = emptyNeighbours;
+  } else {
+    // The groups joined had this point as a liberty; the stone now fills it.
+    point.stone->group->libertySet.Remove(column, row);
+    CountLiberties(column, row);
+  }
+
   const bool suicide = point.stone->group->liberties <= 0;
   // Only the record just below is compared: a single-stone capture may not at once retake the
   // stone that has just made a single-stone capture.
@@ -78,14 +83,11 @@ void Zere19r19::JoinGroup(StoneNode* stone, StoneNode* other, int32_t direction)
 
 void Zere19r19::ChargeEnemyGroup(StoneNode* stone, StoneNode* other, int32_t direction) {
   StoneGroup* enemy = other->group;
-  // An enemy group loses one liberty to this move however many sides it touches.
-  bool charged = false;
-  for (int32_t d = 0; d < direction; ++d)
-    charged = charged || libertyTaken[d] == enemy;
-  if (!charged) {
+  // An enemy group loses one liberty to this move however many sides it touches: its set tells
+  // whether an earlier direction took it already.
+  if (enemy->libertySet.Contains(stone->column, stone->row)) {
     --enemy->liberties;
     enemy->libertySet.Remove(stone->column, stone->row);
-    libertyTaken[direction] = enemy;
   }
   if (enemy->liberties != 0) return;
 
