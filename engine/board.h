@@ -7,8 +7,8 @@
 //
 // The game state is public because the computer player, the area count and the status panel read
 // the records directly; only the engine's own operations change stones, groups and history. The
-// free lists, the scratch and the operations that moves and take-back are built of are the
-// engine's own.
+// free lists, the indexes added to the records and the operations that moves and take-back are
+// built of are the engine's own.
 #pragma once
 
 #include <cstdint>
@@ -97,7 +97,7 @@ class Zere19r19 {
   gomove* Newest() const { return history->prev; }
 
  private:
-  // ---- The engine's own records and scratch ----
+  // ---- The engine's own free lists ----
   StoneGroup* freeGroups;  // Free group records, linked through next.
   StoneNode* freeStones;   // Free stone records, linked through next.
   gomove* freeMoves;       // Free history records, linked through prev.

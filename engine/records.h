@@ -32,19 +32,25 @@ constexpr bool OnBoard(int32_t column, int32_t row) {
 // as one, so that a join unites them without walking the stones of either group.
 class PointSet {
  public:
+  // Empties the set; a new set holds whatever its storage held.
   void Clear() {
     for (uint64_t& word : words_)
       word = 0;
   }
+  // Puts the point in the set.
   void Add(int32_t column, int32_t row) { words_[Word(column, row)] |= Bit(column, row); }
+  // Takes the point out of the set.
   void Remove(int32_t column, int32_t row) { words_[Word(column, row)] &= ~Bit(column, row); }
+  // True when the point is in the set.
   bool Contains(int32_t column, int32_t row) const {
     return (words_[Word(column, row)] & Bit(column, row)) != 0;
   }
+  // Adds every point of other.
   void Unite(const PointSet& other) {
     for (int32_t i = 0; i < kWords; ++i)
       words_[i] |= other.words_[i];
   }
+  // How many points the set holds.
   int32_t Size() const {
     int32_t size = 0;
     for (const uint64_t word : words_) {
