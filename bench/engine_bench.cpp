@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/board.h"
-#include "tests/engine/random_play.h"
+#include "bench/random_play.h"
 #include "tests/support/allocation_counter.h"
 
 namespace {

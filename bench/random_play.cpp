@@ -16,18 +16,6 @@ uint32_t RandomPlay::Below(uint32_t n) {
   return static_cast<uint32_t>(generator_() % n);
 }
 
-PlayArea RandomPlay::ChooseArea() {
-  if (Percent(35)) return PlayArea{0, 0, BoardLines};
-  const int32_t size = 3 + static_cast<int32_t>(Below(4));
-  const uint32_t room = static_cast<uint32_t>(BoardLines - size + 1);
-  // Corners and edges have their own shapes, so areas touch them more often than chance would.
-  const int32_t left =
-      Percent(50) ? (Percent(50) ? 0 : BoardLines - size) : static_cast<int32_t>(Below(room));
-  const int32_t top =
-      Percent(50) ? (Percent(50) ? 0 : BoardLines - size) : static_cast<int32_t>(Below(room));
-  return PlayArea{left, top, size};
-}
-
 PointToTry RandomPlay::ChoosePoint(const Zere19r19& board, const PlayArea& area) {
   PointToTry point{};
   if (Percent(50) && PointInLastCapture(board, point)) return point;
@@ -41,11 +29,6 @@ PointToTry RandomPlay::ChoosePoint(const Zere19r19& board, const PlayArea& area)
     if (board.points[point.column][point.row].colour == Empty) break;
   }
   return point;
-}
-
-int32_t RandomPlay::ChooseColour(const Zere19r19& board) {
-  const int32_t next = -board.history->colour;
-  return Percent(5) ? -next : next;
 }
 
 PointToTry RandomPlay::UniformPoint(const PlayArea& area) {

@@ -2,8 +2,7 @@
 //
 // Uniformly random moves on a 19 x 19 board seldom fight, so most tries land next to the latest
 // stones, and a capture is often answered inside the hole it left: that is where kos, snapbacks
-// and suicides come from. A game may also be confined to a small square of the board, which fills
-// it quickly and makes captures and refusals the rule rather than the exception.
+// and suicides come from.
 #pragma once
 
 #include <cstdint>
@@ -43,14 +42,8 @@ class RandomPlay {
   // True with probability percent / 100.
   bool Percent(uint32_t percent) { return Below(100) < percent; }
 
-  // Either the whole board or a small square somewhere on it.
-  PlayArea ChooseArea();
-
   // A point of the area to try next on this board, biased towards the fight.
   PointToTry ChoosePoint(const Zere19r19& board, const PlayArea& area);
-
-  // The colour to move after the newest record, and now and then the same colour again.
-  int32_t ChooseColour(const Zere19r19& board);
 
  private:
   PointToTry UniformPoint(const PlayArea& area);

@@ -13,12 +13,11 @@ Zere19r19::Zere19r19(BoardView* view, int32_t originX, int32_t originY)
     : moveCount(0),
       history(nullptr),
       colorRecord{nullptr, nullptr, nullptr},
+      freeListNodes(nullptr),
+      emptyList(nullptr),
       freeGroups(nullptr),
       freeStones(nullptr),
       freeMoves(nullptr),
-      freeListNodes(nullptr),
-      emptyList(nullptr),
-      libertyTaken{nullptr, nullptr, nullptr, nullptr},
       view_(view != nullptr ? view : &nullView),
       originX_(originX),
       originY_(originY) {
@@ -88,35 +87,39 @@ StoneGroup* Zere19r19::TakeGroupRecord() {
 
 StoneGroup* Zere19r19::NewGroup(int32_t column, int32_t row, int32_t colour) {
   StoneGroup* group = TakeGroupRecord();
-  ColorRecord& record = Record(colour);
-  group->next = record.firstGroup;
-  record.firstGroup = group;
+  PushGroup(group, colour);
   group->colour = colour;
   group->liberties = 0;
+  group->libertySet.Clear();
   group->stones = 1;
   group->firstStone = points[column][row].stone;
   return group;
 }
 
+void Zere19r19::PushGroup(StoneGroup* group, int32_t colour) {
+  ColorRecord& record = Record(colour);
+  group->next = record.firstGroup;
+  group->previous = nullptr;
+  if (record.firstGroup != nullptr) record.firstGroup->previous = group;
+  record.firstGroup = group;
+}
+
+StoneGroup** Zere19r19::SlotOf(StoneGroup* group, int32_t colour) {
+  return group->previous != nullptr ? &group->previous->next : &Record(colour).firstGroup;
+}
+
 StoneGroup* Zere19r19::UnlinkGroup(StoneGroup* group, int32_t colour, StoneGroup* link) {
-  StoneGroup** slot = &Record(colour).firstGroup;
-  while (*slot != group) {
-    assert(*slot != nullptr && "UnlinkGroup: group is not in its colour's list");
-    slot = &(*slot)->next;
-  }
-  *slot = group->next;
+  *SlotOf(group, colour) = group->next;
+  if (group->next != nullptr) group->next->previous = group->previous;
   group->next = link;
   return group;
 }
 
 void Zere19r19::ReplaceGroup(StoneGroup* group, StoneGroup* replacement, int32_t colour) {
-  StoneGroup** slot = &Record(colour).firstGroup;
-  while (*slot != group) {
-    assert(*slot != nullptr && "ReplaceGroup: group is not in its colour's list");
-    slot = &(*slot)->next;
-  }
-  *slot = replacement;
+  *SlotOf(group, colour) = replacement;
   replacement->next = group->next;
+  replacement->previous = group->previous;
+  if (group->next != nullptr) group->next->previous = replacement;
 }
 
 void Zere19r19::Relabel(StoneNode* start, StoneGroup* group) {
@@ -139,11 +142,13 @@ void Zere19r19::MergeGroups(StoneNode* stone, StoneNode* other) {
     UnlinkGroup(joined, colour, nullptr);
     ReplaceGroup(group, joined, colour);
     joined->firstStone = group->firstStone;
+    joined->libertySet.Unite(group->libertySet);
     group->next = freeGroups;
     freeGroups = group;
     group = joined;
   } else {
     Relabel(other, group);
+    group->libertySet.Unite(joined->libertySet);
     freeGroups = UnlinkGroup(joined, colour, freeGroups);
   }
   group->liberties = liberties;
@@ -152,17 +157,19 @@ void Zere19r19::MergeGroups(StoneNode* stone, StoneNode* other) {
 }
 
 void Zere19r19::SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, int32_t liberties,
-                           int32_t restStones) {
+                           const PointSet& libertySet, int32_t restStones) {
   const int32_t colour = stone->colour;
   if (stones <= restStones) {
     StoneGroup* split = NewGroup(other->column, other->row, colour);
     split->stones = stones;
     split->liberties = liberties;
+    split->libertySet = libertySet;
     Relabel(other, split);
     return;
   }
   // MergeGroups kept the larger joined group's record for the whole: it goes back to that group
   // at the front of the list, and the rest takes the record the join freed, in the whole's place.
+  // The rest holds the new stone, whose group TakeBack frees: its liberty set is never read again.
   StoneGroup* merged = stone->group;
   StoneGroup* rest = TakeGroupRecord();
   rest->colour = colour;
@@ -171,25 +178,26 @@ void Zere19r19::SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, i
   rest->firstStone = merged->firstStone;
   Relabel(stone, rest);
   ReplaceGroup(merged, rest, colour);
-  ColorRecord& record = Record(colour);
-  merged->next = record.firstGroup;
-  record.firstGroup = merged;
+  PushGroup(merged, colour);
   merged->firstStone = other;
   merged->stones = stones;
   merged->liberties = liberties;
+  merged->libertySet = libertySet;
 }
 
 void Zere19r19::AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta) {
-  StoneGroup* seen[4] = {};
-  int32_t seenCount = 0;
+  const bool gains = delta > 0;
   ForEachNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
     const BoardPoint& neighbour = points[ncolumn][nrow];
     if (neighbour.colour != colour) return;
     StoneGroup* group = neighbour.stone->group;
-    for (int32_t i = 0; i < seenCount; ++i) {
-      if (seen[i] == group) return;
-    }
-    seen[seenCount++] = group;
+    // The set tells whether the group was adjusted already through another of its stones.
+    if (group->libertySet.Contains(column, row) == gains) return;
     group->liberties += delta;
+    if (gains) {
+      group->libertySet.Add(column, row);
+    } else {
+      group->libertySet.Remove(column, row);
+    }
   });
 }

@@ -5,8 +5,10 @@
 // computer player judges its candidates by playing them here and taking them back, so both are
 // incremental and allocate nothing once the free lists hold enough records.
 //
-// Fields are public because the computer player, the area count and the status panel read the
-// records directly; only the engine's own operations change stones, groups and history.
+// The game state is public because the computer player, the area count and the status panel read
+// the records directly; only the engine's own operations change stones, groups and history. The
+// free lists, the indexes added to the records and the operations that moves and take-back are
+// built of are the engine's own.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +32,11 @@ class Zere19r19 {
     int32_t joinedLiberties[4];  // By direction: that group's liberties at the moment of joining.
     int32_t capturedStones;      // Total stones captured by this move.
     gomove* prev;                // The record below, null for the oldest; the free-list link.
+
+   private:
+    friend class Zere19r19;
+    // By direction: the joined group's liberty set at the moment of joining, for take-back.
+    PointSet joinedLibertySets[4];
   };
 
   // A board whose column 0 and row 0 lie at pixel (originX, originY), drawing into view, or into
@@ -39,18 +46,13 @@ class Zere19r19 {
   Zere19r19(const Zere19r19&) = delete;
   Zere19r19& operator=(const Zere19r19&) = delete;
 
-  // ---- The game state, in this order ----
+  // ---- The game state others read, in this order ----
   BoardPoint points[BoardLines][BoardLines];  // points[column][row].
   int32_t moveCount;                          // Records in the history, moves and passes alike.
   gomove* history;  // Head record: prev = newest record, colour = its colour (or White).
   ColorRecord* colorRecord[3];  // By colour + 1: White's record, null, Black's record.
-  StoneGroup* freeGroups;       // Free group records, linked through next.
-  StoneNode* freeStones;        // Free stone records, linked through next.
-  gomove* freeMoves;            // Free history records, linked through prev.
   BoardPoint* freeListNodes;  // The computer player's spare list records, linked through listNext.
   BoardPoint* emptyList;      // Head record of the computer player's empty-point list.
-  StoneGroup*
-      libertyTaken[4];  // Scratch of one TryMove: enemy group already charged, by direction.
 
   // ---- Game operations ----
 
@@ -90,6 +92,18 @@ class Zere19r19 {
   // otherwise a description of the first violation found. Play never calls it.
   std::string CheckConsistency() const;
 
+  // The record of colour (Black or White).
+  ColorRecord& Record(int32_t colour) const { return *colorRecord[colour + 1]; }
+
+  // The newest history record, null when the history is empty.
+  gomove* Newest() const { return history->prev; }
+
+ private:
+  // ---- The engine's own free lists ----
+  StoneGroup* freeGroups;  // Free group records, linked through next.
+  StoneNode* freeStones;   // Free stone records, linked through next.
+  gomove* freeMoves;       // Free history records, linked through prev.
+
   // ---- Record operations used by moves and take-back ----
 
   // Puts a new stone in a new one-stone group at the point, whose colour the caller already set.
@@ -104,7 +118,7 @@ class Zere19r19 {
   // One direction of TryMove: joins, or charges a liberty to and maybe captures, the neighbour.
   void JoinNeighbour(int32_t column, int32_t row, int32_t ncolumn, int32_t nrow, int32_t direction);
 
-  // Sets the exact liberty count of the group of the stone at the point.
+  // Sets the exact liberty count of the group of the stone at the point: the size of its set.
   void CountLiberties(int32_t column, int32_t row);
 
   // Erases from the picture every stone the newest record captured.
@@ -122,13 +136,8 @@ class Zere19r19 {
   // Gives each enemy group next to the stone at the point back the liberty the point becomes.
   void ReturnLiberties(int32_t column, int32_t row);
 
-  // The record of colour (Black or White).
-  ColorRecord& Record(int32_t colour) const { return *colorRecord[colour + 1]; }
+  // ---- Their helpers ----
 
-  // The newest history record, null when the history is empty.
-  gomove* Newest() const { return history->prev; }
-
- private:
   // True when the record's move joined at least one own group (stone counts are never negative).
   static bool JoinedAny(const gomove& move) {
     return (move.joinedStones[0] | move.joinedStones[1] | move.joinedStones[2] |
@@ -140,6 +149,12 @@ class Zere19r19 {
 
   // Puts replacement where group stands in colour's list; group must be there.
   void ReplaceGroup(StoneGroup* group, StoneGroup* replacement, int32_t colour);
+
+  // Links group in front of colour's list.
+  void PushGroup(StoneGroup* group, int32_t colour);
+
+  // The link that points at group in colour's list: its predecessor's next or the list head.
+  StoneGroup** SlotOf(StoneGroup* group, int32_t colour);
 
   // Points every stone of the ring through start at group, stopping at one that already does.
   void Relabel(StoneNode* start, StoneGroup* group);
@@ -153,29 +168,7 @@ class Zere19r19 {
   // the rings were split; restStones is what stays with the new stone. The group split off goes
   // to the front of its colour's list.
   void SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, int32_t liberties,
-                  int32_t restStones);
-
-  // When the newest move captured nothing, sets the exact liberty count of the new stone's group
-  // from what JoinNeighbour counted and recorded, without walking the largest group joined, and
-  // returns true. Returns false, changing nothing, when the move captured: CountLiberties must
-  // count then.
-  bool CountLibertiesFromJoins(int32_t column, int32_t row);
-
-  // After a move that joined one group and captured nothing: takes off the count the empty
-  // neighbours of the new stone that were that group's liberties already.
-  void DiscountSharedLiberties(int32_t column, int32_t row);
-
-  // After a move that joined several groups and captured nothing: the largest joined group's
-  // recorded count less this point, plus the liberties of the other stones that group lacks.
-  // Uses libertyMark on the other stones' points and their liberties and clears it again.
-  void CountLibertiesBesideLargest(int32_t column, int32_t row, int32_t largest);
-
-  // Fills others with the new stone and the stones of every group it joined except the one
-  // joined through direction largest; returns how many.
-  int32_t StonesBesideLargest(int32_t column, int32_t row, int32_t largest, StoneNode** others);
-
-  // True when a stone of group whose point has no libertyMark stands next to the point.
-  bool TouchesUnmarkedStone(int32_t column, int32_t row, const StoneGroup* group) const;
+                  const PointSet& libertySet, int32_t restStones);
 
   // JoinNeighbour's join: records the group of other, unless it is the new stone's already, and
   // merges it into the new stone's group.
@@ -191,7 +184,15 @@ class Zere19r19 {
   // UndoNeighbour's join: splits the rings and gives the joined stones their group back.
   void SplitJoined(int32_t column, int32_t row, int32_t ncolumn, int32_t nrow, int32_t direction);
 
-  // Adds delta to the liberties of each distinct group of colour with a stone next to the point.
+  // CheckConsistency's part for what only the engine keeps: the back links of the group lists and
+  // the liberty sets. Runs on a board that passed the rest of the check; "" when they hold.
+  std::string CheckGroupIndexes() const;
+
+  // The liberties of an on-board group, found from scratch by walking its ring.
+  PointSet LibertiesOf(const StoneGroup& group) const;
+
+  // Adds delta, +1 or -1, to the liberties of each distinct group of colour with a stone next to
+  // the point, which becomes or stops being one of their liberties.
   void AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta);
 
   BoardView* view_;

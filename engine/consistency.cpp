@@ -21,7 +21,14 @@ std::string At(int32_t column, int32_t row) {
 // places, or missing from all of them, is reported.
 class Checker {
  public:
-  explicit Checker(const Zere19r19& board) : board_(board) {}
+  // The heads of the board's own free lists, which only the board can hand over.
+  struct FreeLists {
+    const StoneGroup* groups;
+    const StoneNode* stones;
+    const Zere19r19::gomove* moves;
+  };
+
+  Checker(const Zere19r19& board, const FreeLists& free) : board_(board), free_(free) {}
 
   std::string Run(size_t stonesMade, size_t groupsMade, size_t movesMade) {
     if (!CheckPoints() || !CheckGroupLists() || !CheckHistory() || !CheckFreeLists()) {
@@ -215,17 +222,17 @@ class Checker {
 
   bool CheckFreeLists() {
     int walked = 0;
-    for (const StoneGroup* g = board_.freeGroups; g != nullptr; g = g->next) {
+    for (const StoneGroup* g = free_.groups; g != nullptr; g = g->next) {
       if (++walked > kWalkLimit || !groups_.insert(g).second)
         return Report("free group list is corrupt");
     }
     walked = 0;
-    for (const StoneNode* s = board_.freeStones; s != nullptr; s = s->next) {
+    for (const StoneNode* s = free_.stones; s != nullptr; s = s->next) {
       if (++walked > kWalkLimit || !stones_.insert(s).second)
         return Report("free stone list is corrupt");
     }
     walked = 0;
-    for (const Zere19r19::gomove* m = board_.freeMoves; m != nullptr; m = m->prev) {
+    for (const Zere19r19::gomove* m = free_.moves; m != nullptr; m = m->prev) {
       if (++walked > kWalkLimit || m == board_.history || !moves_.insert(m).second) {
         return Report("free history list is corrupt");
       }
@@ -234,6 +241,7 @@ class Checker {
   }
 
   const Zere19r19& board_;
+  const FreeLists free_;
   std::set<const StoneNode*> stones_;
   std::set<const StoneGroup*> groups_;
   std::set<const Zere19r19::gomove*> moves_;
@@ -243,5 +251,39 @@ class Checker {
 }  // namespace
 
 std::string Zere19r19::CheckConsistency() const {
-  return Checker(*this).Run(stonePool_.size(), groupPool_.size(), movePool_.size());
+  const std::string problem = Checker(*this, {freeGroups, freeStones, freeMoves})
+                                  .Run(stonePool_.size(), groupPool_.size(), movePool_.size());
+  return problem.empty() ? CheckGroupIndexes() : problem;
+}
+
+std::string Zere19r19::CheckGroupIndexes() const {
+  for (int32_t colour : {Black, White}) {
+    const StoneGroup* before = nullptr;
+    for (const StoneGroup* g = Record(colour).firstGroup; g != nullptr; g = g->next) {
+      const std::string where = "group at " + At(g->firstStone->column, g->firstStone->row);
+      if (g->previous != before) return where + ": its back link is not the group before it";
+      if (!(g->libertySet == LibertiesOf(*g))) return where + ": liberty set is not its liberties";
+      before = g;
+    }
+  }
+  for (const gomove* m = Newest(); m != nullptr; m = m->prev) {
+    for (const StoneGroup* g : m->captured) {
+      if (g != nullptr && g->libertySet.Size() != 0)
+        return "a captured group's liberty set is not empty";
+    }
+  }
+  return "";
+}
+
+PointSet Zere19r19::LibertiesOf(const StoneGroup& group) const {
+  PointSet liberties;
+  liberties.Clear();
+  const StoneNode* s = group.firstStone;
+  do {
+    ForEachNeighbour(s->column, s->row, [&](int32_t nc, int32_t nr) {
+      if (points[nc][nr].colour == Empty) liberties.Add(nc, nr);
+    });
+    s = s->next;
+  } while (s != group.firstStone);
+  return liberties;
 }

@@ -99,10 +99,8 @@ void Zere19r19::RestoreCaptured(StoneGroup* captured) {
     s = s->next;
   } while (s != captured->firstStone);
   // Its liberties stay 0 here; ReturnLiberties gives back its one liberty, this move's point.
-  ColorRecord& enemy = Record(-colour);
-  captured->next = enemy.firstGroup;
-  enemy.firstGroup = captured;
-  enemy.stonesOnBoard += captured->stones;
+  PushGroup(captured, -colour);
+  Record(-colour).stonesOnBoard += captured->stones;
 }
 
 void Zere19r19::SplitJoined(int32_t column, int32_t row, int32_t ncolumn, int32_t nrow,
@@ -117,7 +115,7 @@ void Zere19r19::SplitJoined(int32_t column, int32_t row, int32_t ncolumn, int32_
   for (int32_t d = 0; d < direction; ++d)
     restStones += move->joinedStones[d];
   SplitGroup(stone, other, move->joinedStones[direction], move->joinedLiberties[direction],
-             restStones);
+             move->joinedLibertySets[direction], restStones);
 }
 
 void Zere19r19::ReturnLiberties(int32_t column, int32_t row) {

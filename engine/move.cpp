@@ -10,16 +10,15 @@ bool Zere19r19::TryMove(int32_t column, int32_t row, int32_t colour, bool commit
   BoardPoint& point = points[column][row];
   if (point.colour != Empty) return false;
 
-  for (StoneGroup*& taken : libertyTaken)
-    taken = nullptr;
   point.colour = colour;
   PlaceStone(column, row, colour);
   PushMove(column, row, colour);
   // TakeBack undoes the directions in the reverse of this order, which keeps the rings exact.
-  // Most neighbours are empty: their provisional liberties are added here, without the call.
+  // Most neighbours are empty: they become liberties here, without the call.
   int32_t emptyNeighbours = 0;
   const auto join = [&](int32_t ncolumn, int32_t nrow, int32_t direction) {
     if (points[ncolumn][nrow].colour == Empty) {
+      point.stone->group->libertySet.Add(ncolumn, nrow);
       ++emptyNeighbours;
     } else {
       JoinNeighbour(column, row, ncolumn, nrow, direction);
@@ -29,11 +28,16 @@ bool Zere19r19::TryMove(int32_t column, int32_t row, int32_t colour, bool commit
   if (row + 1 < BoardLines) join(column, row + 1, 1);
   if (column > 0) join(column - 1, row, 2);
   if (row > 0) join(column, row - 1, 3);
-  point.stone->group->liberties += emptyNeighbours;
-  // Most moves capture nothing; their count needs no walk of the largest group joined.
-  if (!CountLibertiesFromJoins(column, row)) CountLiberties(column, row);
-
   const gomove* move = history->prev;
+  if (move->capturedStones == 0 && !JoinedAny(*move)) {
+    // A lone stone that captured nothing: its liberties are its empty neighbours.
+    point.stone->group->liberties = emptyNeighbours;
+  } else {
+    // The groups joined had this point as a liberty; the stone now fills it.
+    point.stone->group->libertySet.Remove(column, row);
+    CountLiberties(column, row);
+  }
+
   const bool suicide = point.stone->group->liberties <= 0;
   // Only the record just below is compared: a single-stone capture may not at once retake the
   // stone that has just made a single-stone capture.
@@ -59,6 +63,7 @@ void Zere19r19::JoinNeighbour(int32_t column, int32_t row, int32_t ncolumn, int3
   const BoardPoint& neighbour = points[ncolumn][nrow];
   if (neighbour.colour == Empty) {
     ++stone->group->liberties;  // Provisional: TryMove sets the exact count after the joins.
+    stone->group->libertySet.Add(ncolumn, nrow);
   } else if (neighbour.colour == stone->colour) {
     JoinGroup(stone, neighbour.stone, direction);
   } else {
@@ -72,18 +77,17 @@ void Zere19r19::JoinGroup(StoneNode* stone, StoneNode* other, int32_t direction)
   gomove* move = history->prev;
   move->joinedStones[direction] = joined->stones;
   move->joinedLiberties[direction] = joined->liberties;
+  move->joinedLibertySets[direction] = joined->libertySet;
   MergeGroups(stone, other);
 }
 
 void Zere19r19::ChargeEnemyGroup(StoneNode* stone, StoneNode* other, int32_t direction) {
   StoneGroup* enemy = other->group;
-  // An enemy group loses one liberty to this move however many sides it touches.
-  bool charged = false;
-  for (int32_t d = 0; d < direction; ++d)
-    charged = charged || libertyTaken[d] == enemy;
-  if (!charged) {
+  // An enemy group loses one liberty to this move however many sides it touches: its set tells
+  // whether an earlier direction took it already.
+  if (enemy->libertySet.Contains(stone->column, stone->row)) {
     --enemy->liberties;
-    libertyTaken[direction] = enemy;
+    enemy->libertySet.Remove(stone->column, stone->row);
   }
   if (enemy->liberties != 0) return;
 
@@ -106,120 +110,8 @@ void Zere19r19::ChargeEnemyGroup(StoneNode* stone, StoneNode* other, int32_t dir
 }
 
 void Zere19r19::CountLiberties(int32_t column, int32_t row) {
-  StoneNode* start = points[column][row].stone;
-  // Each liberty is marked once and remembered, so that clearing the marks visits only them
-  // rather than every neighbour of every stone again.
-  BoardPoint* marked[BoardLines * BoardLines];
-  int32_t count = 0;
-  StoneNode* s = start;
-  do {
-    ForEachNeighbour(s->column, s->row, [&](int32_t ncolumn, int32_t nrow) {
-      BoardPoint& neighbour = points[ncolumn][nrow];
-      if (neighbour.colour == Empty && neighbour.libertyMark == 0) {
-        neighbour.libertyMark = 1;
-        marked[count++] = &neighbour;
-      }
-    });
-    s = s->next;
-  } while (s != start);
-  start->group->liberties = count;
-  for (int32_t i = 0; i < count; ++i)
-    marked[i]->libertyMark = 0;
-}
-
-bool Zere19r19::CountLibertiesFromJoins(int32_t column, int32_t row) {
-  const gomove* move = history->prev;
-  if (move->capturedStones != 0) return false;
-  // Without a join the provisional count, one per empty neighbour, is exact already.
-  if (!JoinedAny(*move)) return true;
-  int32_t largest = -1;
-  int32_t joins = 0;
-  for (int32_t d = 0; d < 4; ++d) {
-    const int32_t stones = move->joinedStones[d];
-    if (stones <= 0) continue;
-    ++joins;
-    if (largest < 0 || stones > move->joinedStones[largest]) largest = d;
-  }
-  if (joins == 1) {
-    DiscountSharedLiberties(column, row);
-  } else {
-    CountLibertiesBesideLargest(column, row, largest);
-  }
-  return true;
-}
-
-void Zere19r19::DiscountSharedLiberties(int32_t column, int32_t row) {
-  // The provisional count is the joined group's count less this point plus one per empty
-  // neighbour; the neighbours that were the joined group's liberties already count twice.
-  const StoneNode* stone = points[column][row].stone;
-  StoneGroup* group = stone->group;
-  ForEachNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
-    if (points[ncolumn][nrow].colour != Empty) return;
-    const bool shared = AnyNeighbour(ncolumn, nrow, [&](int32_t ocolumn, int32_t orow) {
-      const StoneNode* other = points[ocolumn][orow].stone;
-      return other != nullptr && other != stone && other->group == group;
-    });
-    if (shared) --group->liberties;
-  });
-}
-
-void Zere19r19::CountLibertiesBesideLargest(int32_t column, int32_t row, int32_t largest) {
-  // The largest joined group's liberties are known: its recorded count less this point. Only
-  // the other stones are walked, marked so that the largest group's stones are told apart.
-  StoneNode* others[BoardLines * BoardLines];
-  const int32_t otherCount = StonesBesideLargest(column, row, largest, others);
-  for (int32_t i = 0; i < otherCount; ++i)
-    points[others[i]->column][others[i]->row].libertyMark = 1;
-
-  StoneGroup* group = others[0]->group;
-  BoardPoint* seen[BoardLines * BoardLines];
-  int32_t seenCount = 0;
-  int32_t added = 0;
-  for (int32_t i = 0; i < otherCount; ++i) {
-    ForEachNeighbour(others[i]->column, others[i]->row, [&](int32_t ncolumn, int32_t nrow) {
-      BoardPoint& neighbour = points[ncolumn][nrow];
-      if (neighbour.colour != Empty || neighbour.libertyMark != 0) return;
-      neighbour.libertyMark = 1;
-      seen[seenCount++] = &neighbour;
-      if (!TouchesUnmarkedStone(ncolumn, nrow, group)) ++added;
-    });
-  }
-  group->liberties = history->prev->joinedLiberties[largest] - 1 + added;
-
-  for (int32_t i = 0; i < otherCount; ++i)
-    points[others[i]->column][others[i]->row].libertyMark = 0;
-  for (int32_t i = 0; i < seenCount; ++i)
-    seen[i]->libertyMark = 0;
-}
-
-int32_t Zere19r19::StonesBesideLargest(int32_t column, int32_t row, int32_t largest,
-                                       StoneNode** others) {
-  const gomove* move = history->prev;
-  StoneNode* stone = points[column][row].stone;
-  int32_t count = 0;
-  others[count++] = stone;
-  // Each join put the joined ring right after the new stone, ending at the neighbour it was
-  // joined through, so the ring runs through the joined groups from the highest direction down.
-  StoneNode* s = stone->next;
-  for (int32_t d = 3; d >= 0; --d) {
-    if (move->joinedStones[d] <= 0) continue;
-    const StoneNode* last = points[column + kDirectionColumn[d]][row + kDirectionRow[d]].stone;
-    for (; d != largest; s = s->next) {
-      others[count++] = s;
-      if (s == last) break;
-    }
-    s = last->next;
-  }
-  assert(s == stone && "StonesBesideLargest: ring out of order");
-  return count;
-}
-
-bool Zere19r19::TouchesUnmarkedStone(int32_t column, int32_t row, const StoneGroup* group) const {
-  return AnyNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
-    const BoardPoint& neighbour = points[ncolumn][nrow];
-    return neighbour.stone != nullptr && neighbour.stone->group == group &&
-           neighbour.libertyMark == 0;
-  });
+  StoneGroup* group = points[column][row].stone->group;
+  group->liberties = group->libertySet.Size();
 }
 
 void Zere19r19::EraseCaptured() {

@@ -28,8 +28,59 @@ constexpr bool OnBoard(int32_t column, int32_t row) {
   return column >= 0 && column < BoardLines && row >= 0 && row < BoardLines;
 }
 
+// A set of points of the board, one bit per point. The engine keeps the liberties of every group
+// as one, so that a join unites them without walking the stones of either group.
+class PointSet {
+ public:
+  // Empties the set; a new set holds whatever its storage held.
+  void Clear() {
+    for (uint64_t& word : words_)
+      word = 0;
+  }
+  // Puts the point in the set.
+  void Add(int32_t column, int32_t row) { words_[Word(column, row)] |= Bit(column, row); }
+  // Takes the point out of the set.
+  void Remove(int32_t column, int32_t row) { words_[Word(column, row)] &= ~Bit(column, row); }
+  // True when the point is in the set.
+  bool Contains(int32_t column, int32_t row) const {
+    return (words_[Word(column, row)] & Bit(column, row)) != 0;
+  }
+  // Adds every point of other.
+  void Unite(const PointSet& other) {
+    for (int32_t i = 0; i < kWords; ++i)
+      words_[i] |= other.words_[i];
+  }
+  // How many points the set holds.
+  int32_t Size() const {
+    int32_t size = 0;
+    for (const uint64_t word : words_) {
+      if (word != 0) size += BitCount(word);
+    }
+    return size;
+  }
+  bool operator==(const PointSet& other) const = default;
+
+ private:
+  static constexpr int32_t kWords = (BoardLines * BoardLines + 63) / 64;
+  static int32_t Word(int32_t column, int32_t row) { return (column * BoardLines + row) >> 6; }
+  static uint64_t Bit(int32_t column, int32_t row) {
+    return uint64_t{1} << ((column * BoardLines + row) & 63);
+  }
+  // The generic x86-64 target has no population count instruction, and the library's fallback is
+  // a call: this is the same count in a dozen inline operations.
+  static int32_t BitCount(uint64_t word) {
+    word -= (word >> 1) & 0x5555555555555555;
+    word = (word & 0x3333333333333333) + ((word >> 2) & 0x3333333333333333);
+    word = (word + (word >> 4)) & 0x0f0f0f0f0f0f0f0f;
+    return static_cast<int32_t>((word * 0x0101010101010101) >> 56);
+  }
+
+  uint64_t words_[kWords];
+};
+
 struct StoneNode;
 struct StoneGroup;
+class Zere19r19;
 
 // One intersection; also the shape of the computer player's list records.
 struct BoardPoint {
@@ -37,7 +88,7 @@ struct BoardPoint {
   int32_t column;         // 0..18, fixed by Reset.
   int32_t row;            // 0..18, fixed by Reset.
   int32_t territoryMark;  // Colour that last claimed this empty point in the area count, else 0.
-  int32_t libertyMark;    // Scratch of CountLiberties; 0 for every point between operations.
+  int32_t libertyMark;    // 0 on every point: the engine counts liberties without marking points.
   int32_t x;              // Pixel x of the intersection in the board picture.
   int32_t y;              // Pixel y of the intersection in the board picture.
   BoardPoint* listNext;   // The computer player's list link; meaningless between its decisions.
@@ -61,6 +112,15 @@ struct StoneGroup {
   StoneNode* firstStone;  // Entry stone of the ring.
   StoneGroup* next;       // Next group of its colour's list, the free-list link, or null while a
                           // history record holds the group as captured.
+
+ private:
+  friend class Zere19r19;
+  // The group before it in its colour's list, null for the first, so that a group leaves the list
+  // without a walk. Meaningless while the group is off the list.
+  StoneGroup* previous;
+  // Its liberties as points: as many as liberties says, and empty while a history record holds the
+  // group as captured.
+  PointSet libertySet;
 };
 
 // Per-colour totals and the colour's group list.

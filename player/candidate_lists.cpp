@@ -1,7 +1,8 @@
 #include "player/candidate_lists.h"
 
+#include <cassert>
+
 #include "engine/neighbours.h"
-#include "player/computer_player.h"
 
 namespace {
 
@@ -25,6 +26,63 @@ bool FindLiberty(Zere19r19& board, const StoneGroup& group, BoardPoint*& liberty
   return false;
 }
 
+// How many points of column c are empty. Counted without a branch per point: on a board in play
+// whether a point is empty is as good as random, and a whole column is skipped at a time.
+int32_t EmptyInColumn(const Zere19r19& board, int32_t c) {
+  int32_t count = 0;
+#pragma GCC unroll 19
+  for (const BoardPoint& point : board.points[c])
+    count += static_cast<int32_t>(point.colour == Empty);
+  return count;
+}
+
+// Empty point n (0 = the first) of the column-by-column scan; null if there is none.
+BoardPoint* FirstEmptyPoint(Zere19r19& board, int32_t n) {
+  for (int32_t c = 0; c < BoardLines; ++c) {
+    const int32_t inColumn = EmptyInColumn(board, c);
+    if (n >= inColumn) {
+      n -= inColumn;
+      continue;
+    }
+    for (BoardPoint& point : board.points[c]) {
+      if (point.colour == Empty && n-- == 0) return &point;
+    }
+  }
+  return nullptr;
+}
+
+// Empty point n (0 = the last) of the column-by-column scan, counted back from its end; null if
+// there is none.
+BoardPoint* LastEmptyPoint(Zere19r19& board, int32_t n) {
+  for (int32_t c = BoardLines - 1; c >= 0; --c) {
+    const int32_t inColumn = EmptyInColumn(board, c);
+    if (n >= inColumn) {
+      n -= inColumn;
+      continue;
+    }
+    for (int32_t r = BoardLines - 1; r >= 0; --r) {
+      BoardPoint& point = board.points[c][r];
+      if (point.colour == Empty && n-- == 0) return &point;
+    }
+  }
+  return nullptr;
+}
+
+// Threads every empty point behind board.emptyList, each in front of the ones before it in the
+// column-by-column scan, so that the last one of the scan comes first. Every point's link is
+// written, without a branch per point; only the empty points' links are followed.
+void ThreadEmptyPoints(Zere19r19& board) {
+  BoardPoint* front = nullptr;
+  for (auto& column : board.points) {
+#pragma GCC unroll 19
+    for (BoardPoint& point : column) {
+      point.listNext = front;
+      front = point.colour == Empty ? &point : front;
+    }
+  }
+  board.emptyList->listNext = front;
+}
+
 }  // namespace
 
 BoardPoint* NewListNode(Zere19r19& board, BoardPoint* next, StoneNode* stone) {
@@ -34,26 +92,33 @@ BoardPoint* NewListNode(Zere19r19& board, BoardPoint* next, StoneNode* stone) {
   return node;
 }
 
-int32_t BuildEmptyList(Zere19r19& board) {
-  BoardPoint* front = nullptr;
-  int32_t count = 0;
-  for (auto& column : board.points) {
-    for (BoardPoint& point : column) {
-      if (point.colour != Empty) continue;
-      point.listNext = front;
-      front = &point;
-      ++count;
-    }
+EmptyPointList::EmptyPointList(Zere19r19& board)
+    : board_(board),
+      count_(BoardLines * BoardLines - board.Record(Black).stonesOnBoard -
+             board.Record(White).stonesOnBoard) {}
+
+BoardPoint* EmptyPointList::Member(int32_t k) {
+  assert(k >= 0 && k < count_ && "EmptyPointList::Member: no such member");
+  if (threaded_) {
+    before_ = board_.emptyList;
+    for (int32_t i = 0; i < k; ++i)
+      before_ = before_->listNext;
+    return before_->listNext;
   }
-  board.emptyList->listNext = front;
-  return count;
+  // The list runs backwards through the scan, so member k is the (count - 1 - k)-th empty point
+  // of the scan: the scan starts from the nearer end.
+  if (k < count_ / 2) return LastEmptyPoint(board_, k);
+  return FirstEmptyPoint(board_, count_ - 1 - k);
 }
 
-BoardPoint* EmptyListMemberBefore(Zere19r19& board, int32_t k) {
-  BoardPoint* before = board.emptyList;
-  for (; k > 0; --k)
-    before = before->listNext;
-  return before;
+void EmptyPointList::Drop(int32_t k) {
+  if (!threaded_) {
+    ThreadEmptyPoints(board_);
+    threaded_ = true;
+    Member(k);
+  }
+  before_->listNext = before_->listNext->listNext;
+  --count_;
 }
 
 BoardPoint* BuildAtariList(Zere19r19& board, int32_t colour, int32_t& largest) {

@@ -13,13 +13,33 @@
 
 #include "engine/board.h"
 
-// Threads every empty point behind board.emptyList, the last one of the column-by-column scan
-// first, and returns how many there are.
-int32_t BuildEmptyList(Zere19r19& board);
+// A list record whose listNext is next and whose stone is stone, from the board's pool of spare
+// list records (allocated only when the pool is empty). Its column and row are the caller's.
+BoardPoint* NewListNode(Zere19r19& board, BoardPoint* next, StoneNode* stone);
 
-// The record in front of member k (0 = the first) of the empty-point list, walking from
-// board.emptyList; the list must have more than k members.
-BoardPoint* EmptyListMemberBefore(Zere19r19& board, int32_t k);
+// The empty-point list of one decision: every empty point, the last one of the column-by-column
+// scan first. Most decisions accept the first point they draw, so the list is threaded behind
+// board.emptyList only when a member is first dropped; until then a member is found by scanning
+// the board itself. The board must not change while the list is in use, trials taken back aside.
+class EmptyPointList {
+ public:
+  explicit EmptyPointList(Zere19r19& board);
+
+  // How many members are left.
+  int32_t Count() const { return count_; }
+
+  // Member k, 0 being the first; k must be below Count().
+  BoardPoint* Member(int32_t k);
+
+  // Takes member k, which the last call of Member returned, out of the list.
+  void Drop(int32_t k);
+
+ private:
+  Zere19r19& board_;
+  int32_t count_;
+  bool threaded_ = false;
+  BoardPoint* before_ = nullptr;  // Once threaded: the record in front of the last member found.
+};
 
 // An atari list of colour's groups, in the reverse order of colour's group list. largest becomes
 // the most stones among its groups, 0 when it has none.

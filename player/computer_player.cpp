@@ -14,7 +14,6 @@ namespace {
 struct Decision {
   Zere19r19& board;
   int32_t colour;
-  int32_t emptyCount;
   BoardPoint* ownAtari;    // Head of the list of the computer's groups in atari.
   BoardPoint* enemyAtari;  // Head of the list of the opponent's groups in atari.
   int32_t ownLargest;
@@ -140,15 +139,15 @@ bool AcceptsRandomPoint(Decision& decision, const BoardPoint& point) {
 // Draws empty points until one is fit to play and plays it; passes when none is.
 void PlayRandomPointOrPass(Decision& decision) {
   Zere19r19& board = decision.board;
-  while (decision.emptyCount > 0) {
-    BoardPoint* before = EmptyListMemberBefore(board, RandomBelow(decision.emptyCount));
-    BoardPoint* point = before->listNext;
+  EmptyPointList empty(board);
+  while (empty.Count() > 0) {
+    const int32_t k = RandomBelow(empty.Count());
+    const BoardPoint* point = empty.Member(k);
     if (AcceptsRandomPoint(decision, *point)) {
       board.TryMove(point->column, point->row, decision.colour, true);
       return;
     }
-    before->listNext = point->listNext;
-    --decision.emptyCount;
+    empty.Drop(k);
   }
   board.Pass(decision.colour);
 }
@@ -166,7 +165,7 @@ void FindTacticalMove(Decision& decision) {
 }  // namespace
 
 void ComputerMove(Zere19r19& board, int32_t colour) {
-  Decision decision{board, colour, BuildEmptyList(board), nullptr, nullptr, 0, 0};
+  Decision decision{board, colour, nullptr, nullptr, 0, 0};
   decision.ownAtari = BuildAtariList(board, colour, decision.ownLargest);
   decision.enemyAtari = BuildAtariList(board, -colour, decision.enemyLargest);
   FindTacticalMove(decision);

@@ -10,10 +10,6 @@
 // a committed stone or a pass. Every trial is taken back and nothing else is drawn.
 void ComputerMove(Zere19r19& board, int32_t colour);
 
-// A list record whose listNext is next and whose stone is stone, from the board's pool of spare
-// list records (allocated only when the pool is empty). Its column and row are the caller's.
-BoardPoint* NewListNode(Zere19r19& board, BoardPoint* next, StoneNode* stone);
-
 // A pseudo-random integer in 0..n-1, or 0 when n is 0.
 int32_t RandomBelow(int32_t n);
 
