@@ -75,7 +75,7 @@ class MainWindowTest : public QObject {
       QPoint click, point;
     } clicks[] = {{{19, 16}, {0, 0}},     {{61, 77}, {3, 3}},     {{64, 54}, {3, 2}},
                   {{280, 301}, {15, 15}}, {{46, 73}, {2, 3}},     {{283, 313}, {15, 16}},
-                  {{82, 73}, {4, 3}},     {{298, 320}, {16, 16}}, {{64, 92}, {3, 4}}};
+                  {{82, 73}, {4, 3}},     {{331, 362}, {18, 18}}, {{64, 92}, {3, 4}}};
     for (const auto& [click, point] : clicks) {
       QTest::mouseClick(Find("Image1"), Qt::LeftButton, {}, click);
       QCOMPARE(QPoint(Board().Newest()->column, Board().Newest()->row), point);
