@@ -27,10 +27,10 @@ struct RecordingPanel final : StatusPanel {
 constexpr const char* Games[][2] = {
     {"", "B 0:0 P []"},                               {"3,3", "W 361:0 P [B]"},
     {"3,3 15,15", "B 1:1 P [BW]"},                    {"3,3 15,15 p", "W 1:1 P [BWb] Black passes"},
-    {"3,3 p 15,15", "W 361:0 P [BwB]"},               {"3,3 3,3", "W 361:0 P [B]"},
+    {"3,3 p 0,15", "W 361:0 P [BwB]"},                {"3,3 3,3", "W 361:0 P [B]"},
     {"3,3 15,15 u", "W 361:0 P [B]"},                 {"p x", "B 0:0 P [] Black passes"},
     {"1 3,3 4,4 p", "B 361:0 P [BBb] Black passes"},  {"2 3,3 p", "W 0:361 P [Ww] White passes"},
-    {"1 3,3 3 4,4", "B 1:1 P [BW]"},                  {"5", "B 0:0 W []"},
+    {"1 3,3 3", "W 361:0 P [B]"},                        {"5", "B 0:0 W []"},
     {"5 3,3", "B 1:1 W [BW]"},                        {"5 3,3 3,3", "B 1:1 W [BW]"},
     {"5 p", "B 0:361 W [bW]"},                        {"5 3,3 u", "B 0:0 W []"},
     {"5 3,3 p u", "B 1:1 W [BW]"},                    {"3,3 5", "B 1:1 W [BW]"},

@@ -78,6 +78,7 @@ class MainWindowTest : public QObject {
                   {{82, 73}, {4, 3}},     {{331, 362}, {18, 18}}, {{64, 92}, {3, 4}}};
     for (const auto& [click, point] : clicks) {
       QTest::mouseClick(Find("Image1"), Qt::LeftButton, {}, click);
+      QVERIFY(Board().Newest() != nullptr);
       QCOMPARE(QPoint(Board().Newest()->column, Board().Newest()->row), point);
       QCOMPARE(Shown("Image1"), Expected());
     }
