@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program needs to build and run ("run"), or also those its tests
-# need ("test"). Packages already installed are left alone, so a second call costs nothing.
+# Installs the Debian packages the program needs to build and run ("run"), and also those its tests
+# need ("test") or those that make the README's screenshot ("screenshot"). Packages already
+# installed are left alone, so a second call costs nothing.
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev gnugo clang xvfb xdotool imagemagick
-  desktop-file-utils appstream)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev gnugo clang desktop-file-utils appstream)
+screenshot_packages=(xvfb xdotool imagemagick)
 
 packages=("${build_packages[@]}")
-if [ "${1:-run}" = test ]; then
-  packages+=("${test_packages[@]}")
-fi
+case "${1:-run}" in
+  test) packages+=("${test_packages[@]}") ;;
+  screenshot) packages+=("${screenshot_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,4 +1,4 @@
-#include "tests/e2e/x_session.h"
+#include "tools/screenshot/x_session.h"
 
 #include <unistd.h>
 #include <QDeadlineTimer>
@@ -107,26 +107,10 @@ QImage XSession::WindowShot() {
   return png ? QImage::fromData(*png, "PNG") : QImage();
 }
 
-std::optional<QPoint> XSession::WindowPosition() {
-  const auto shell = RunClient("xdotool", {"getwindowgeometry", "--shell", windowId_});
-  if (!shell) return std::nullopt;
-  QPoint position(-1, -1);
-  for (const QByteArray& line : shell->split('\n')) {
-    if (line.startsWith("X=")) position.setX(line.mid(2).toInt());
-    if (line.startsWith("Y=")) position.setY(line.mid(2).toInt());
-  }
-  if (position.x() < 0 || position.y() < 0) return std::nullopt;
-  return position;
-}
-
 bool XSession::Click(QPoint position) {
   return RunClient("xdotool", {"mousemove", "--sync", QString::number(position.x()),
                                QString::number(position.y()), "click", "1"})
       .has_value();
-}
-
-QString XSession::ProgramErrors() {
-  return program_ ? QString::fromLocal8Bit(program_->readAllStandardError()) : QString();
 }
 
 std::optional<QByteArray> XSession::RunClient(const QString& tool, const QStringList& arguments) {

@@ -28,9 +28,6 @@ class XSession {
   // titled title is visible. False when it exits or shows no such window in time.
   bool StartProgram(const QString& program, const QString& title);
 
-  // The program's working folder.
-  QString WorkingFolder() const { return workingFolder_.path(); }
-
   // The whole screen, or a null image when it cannot be taken.
   QImage Screenshot();
 
@@ -40,14 +37,8 @@ class XSession {
   // The program's window alone, or a null image.
   QImage WindowShot();
 
-  // Where the program's window sits on the screen.
-  std::optional<QPoint> WindowPosition();
-
   // Moves the pointer to the screen position and clicks the left button.
   bool Click(QPoint position);
-
-  // What the program wrote on its standard error so far.
-  QString ProgramErrors();
 
  private:
   // Runs an X client on this display to its end; its standard output, or nothing on failure.

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "tests/e2e/board_on_screen.h"
-#include "tests/e2e/x_session.h"
+#include "tools/screenshot/board_on_screen.h"
+#include "tools/screenshot/x_session.h"
 
 namespace {
 

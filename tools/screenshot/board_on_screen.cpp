@@ -1,4 +1,4 @@
-#include "tests/e2e/board_on_screen.h"
+#include "tools/screenshot/board_on_screen.h"
 
 #include <initializer_list>
 

@@ -1,0 +1,146 @@
+// The real main window driven by the mouse on its board and buttons and read back from its pixels
+// and texts; its menus and the windows of the Help menu; a start without its pictures.
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app/program.h"
+#include "player/computer_player.h"
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<ProgramWindows> windows_;
+
+  TForm1& Form() { return windows_->Form1; }
+  const BoardCanvas& Canvas() { return Form().Canvas(); }
+  const Zere19r19& Board() { return Form().Controller().Board(); }
+
+  template <typename Control = QWidget>
+  Control* Find(const char* name) {
+    return Form().findChild<Control*>(name);
+  }
+
+  QImage Shown(const char* name) {
+    return Find(name)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  }
+
+  // The clean board with each stone's picture centred on its intersection, the newest one marked.
+  QImage Expected() {
+    QImage picture = Canvas().BoardPicture.copy();
+    QPainter painter(&picture);
+    const QImage* stones[] = {&Canvas().WhiteStoneMarked, &Canvas().WhiteStone, nullptr,
+                              &Canvas().BlackStone, &Canvas().BlackStoneMarked};
+    const Zere19r19::gomove* newest = Board().Newest();
+    for (int32_t point = 0; point < BoardLines * BoardLines; ++point) {
+      const int32_t column = point / BoardLines, row = point % BoardLines;
+      const bool marked = newest != nullptr && newest->column == column && newest->row == row;
+      if (const QImage* stone = stones[2 + Board().ColourAt(column, row) * (marked ? 2 : 1)])
+        painter.drawImage(PixelX(column) - StoneReach, PixelY(row) - StoneReach, *stone);
+    }
+    return picture;
+  }
+
+  // The texts of the move number, Black's and White's points and the pass message; the board.
+  void CheckShown(const QString& texts) {
+    QStringList shown;
+    for (const char* label : {"StaticText3", "Black_Terr", "White_Terr", "StaticText1"})
+      shown << Find<QLabel>(label)->text();
+    QCOMPARE(shown.join(' '), texts);
+    QCOMPARE(Shown("Image1"), Expected());
+  }
+
+ private slots:
+  void init() {
+    windows_ = std::make_unique<ProgramWindows>(QCoreApplication::applicationDirPath());
+    SeedRandom(7);
+    Form().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Form()));
+  }
+
+  void cleanup() { windows_.reset(); }
+
+  // A click lands on the nearest intersection (of two as near, the lower column's) and its stone
+  // is drawn there with the mark, which leaves the stone before; captured stones are erased.
+  void BoardClicksPlaceDrawAndCount() {
+    const struct {
+      QPoint click, point;
+    } clicks[] = {{{19, 16}, {0, 0}},     {{61, 77}, {3, 3}},     {{64, 54}, {3, 2}},
+                  {{280, 301}, {15, 15}}, {{46, 73}, {2, 3}},     {{283, 313}, {15, 16}},
+                  {{82, 73}, {4, 3}},     {{331, 362}, {18, 18}}, {{64, 92}, {3, 4}}};
+    for (const auto& [click, point] : clicks) {
+      QTest::mouseClick(Find("Image1"), Qt::LeftButton, {}, click);
+      QVERIFY(Board().Newest() != nullptr);
+      QCOMPARE(QPoint(Board().Newest()->column, Board().Newest()->row), point);
+      QCOMPARE(Shown("Image1"), Expected());
+    }
+    QImage corner = Canvas().BoardPicture.copy(2, 8, 17, 17), turn = Shown("ClientArea");
+    QPainter(&corner).drawImage(0, 0, Canvas().BlackStone);
+    QCOMPARE(Shown("Image1").copy(2, 8, 17, 17), corner);
+    QPainter(&turn).drawImage(400, 0, Canvas().WhiteStone);
+    QCOMPARE(Shown("ClientArea"), turn);
+    CheckShown("9 6 3 ");
+    const char* steps[][2] = {{"Button1", "10 6 3 White passes"},
+                              {"Button2", "9 6 3 "},
+                              {"Button2", "8 4 4 "},
+                              {"Button3", "0 0 0 "}};
+    for (const auto& [button, texts] : steps) {
+      QTest::mouseClick(Find(button), Qt::LeftButton);
+      CheckShown(texts);
+    }
+  }
+
+  void MenusButtonsAndLayout() {
+    QStringList texts;
+    for (const char* menu : {"Game1", "Help1"}) {
+      for (const QAction* item : Find<QMenu>(menu)->actions())
+        texts << item->text() + (item->isEnabled() ? "" : " (greyed)");
+    }
+    for (const char* button : {"Button1", "Button2", "Button3"})
+      texts << Find<QPushButton>(button)->text();
+    QCOMPARE(texts.join(", "),
+             "Placing black stones only, Placing White stones only, Let's begin to play go!, "
+             "Computer takes Black !, Computer takes White !, Computer takes both colors!, "
+             "Rules of Go, How to ... (greyed), About the program, Pass, Undo, Clear All");
+    const std::pair<const char*, int32_t> modes[] = {
+        {"pbso", BlackStonesOnly}, {"pwso", WhiteStonesOnly}, {"cwbc", AlternatePlay},
+        {"ctb", ComputerBlack},    {"ctw", ComputerWhite},    {"ctbw", AlternatePlay}};
+    for (const auto& [item, mode] : modes) {
+      Find<QAction>(item)->trigger();
+      QCOMPARE(Form().Controller().PlayMode(), mode);
+    }
+    QVERIFY(Board().moveCount > 3);
+    Find<QAction>("rules")->trigger();
+    QVERIFY(windows_->Form2.isVisible() && windows_->Form2.windowTitle() == "Rules of Go");
+    Find<QAction>("about")->trigger();
+    QVERIFY(windows_->AboutBox.isVisible() && windows_->AboutBox.windowTitle() == "About");
+    QCOMPARE(Form().windowTitle(), "Zada Da and have fun");
+    QCOMPARE(Find("ClientArea")->size(), QSize(481, 413));
+    QCOMPARE(Form().minimumSize(), Form().maximumSize());
+    QCOMPARE(Find("Image1")->geometry(), QRect(16, 24, 345, 375));
+  }
+
+  void StartWithoutItsPicturesFails() {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      shown = box->windowTitle() + '|' + box->text() + '|' + QString::number(box->icon());
+      box->accept();
+    });
+    const QTemporaryDir empty;
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(empty.path());
+    QCOMPARE(RunProgram(empty.path()), 1);
+    QDir::setCurrent(before);
+    QCOMPARE(shown,
+             "Zada Da|Cannot open file B-256.bmp.|" + QString::number(QMessageBox::Critical));
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
