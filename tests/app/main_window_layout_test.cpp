@@ -199,7 +199,12 @@ class MainWindowLayoutTest : public QObject {
     QFETCH(QList<bool>, enabled);
     auto* items = Form().findChild<QMenu*>(menu);
     QVERIFY(items != nullptr);
-    const QList<QAction*> actions = items->actions();
+    QList<QAction*> actions = items->actions();
+    // What follows the layout's own items is set off by a separator (the Game menu's Pace).
+    if (actions.size() > names.size()) {
+      QVERIFY(actions[names.size()]->isSeparator());
+      actions.resize(names.size());
+    }
     QCOMPARE(actions.size(), names.size());
     for (qsizetype i = 0; i < actions.size(); ++i) {
       QCOMPARE(actions[i]->objectName(), names[i]);
@@ -215,11 +220,11 @@ class MainWindowLayoutTest : public QObject {
     QMenuBar* bar = Form().menuBar();
     QCOMPARE(bar->objectName(), QStringLiteral("MainMenu1"));
     const QList<QAction*> menus = bar->actions();
-    QCOMPARE(menus.size(), 2);
-    QCOMPARE(menus[0]->text(), QStringLiteral("Game"));
-    QCOMPARE(menus[0]->menu()->objectName(), QStringLiteral("Game1"));
-    QCOMPARE(menus[1]->text(), QStringLiteral("Help"));
-    QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("Help1"));
+    QCOMPARE(menus.size(), 4);  // File, Game, View, Help.
+    QCOMPARE(menus[1]->text(), QStringLiteral("Game"));
+    QCOMPARE(menus[1]->menu()->objectName(), QStringLiteral("Game1"));
+    QCOMPARE(menus[3]->text(), QStringLiteral("Help"));
+    QCOMPARE(menus[3]->menu()->objectName(), QStringLiteral("Help1"));
   }
 
   void TabGoesFromButtonToButton() {
