@@ -200,6 +200,7 @@ void TForm1::PlayComputerGame() {
 
 bool TForm1::WatchComputerGame() {
   if (computerGameBlocker_ == nullptr) return false;
+  Image1->update();
   clientArea_->repaint();
   return computerGameBlocker_->StopRequestedAfter(pace_);
 }
