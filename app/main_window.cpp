@@ -200,6 +200,8 @@ void TForm1::PlayComputerGame() {
 
 bool TForm1::WatchComputerGame() {
   if (computerGameBlocker_ == nullptr) return false;
+  // The board control is not told when stones are drawn into its picture; without this it would
+  // show the new stones only once the game is over.
   Image1->update();
   clientArea_->repaint();
   return computerGameBlocker_->StopRequestedAfter(pace_);
@@ -215,7 +217,7 @@ bool TForm1::OpenGameFile(const QString& path) {
     if (refused) file.failure = QString::fromStdString(refused->Message());
   }
   if (file.failure.isEmpty()) return true;
-  ReportFileFailure(tr("Cannot open the game in %1"), path, file.failure);
+  ReportFileFailure(tr("Cannot open the game in %1:\n%2"), path, file.failure);
   return false;
 }
 
@@ -223,7 +225,7 @@ bool TForm1::SaveGameFile(const QString& path) {
   gameFolder_ = QFileInfo(path).absolutePath();
   const QString failure = WriteGameFile(path, controller_->RecordOfGame());
   if (failure.isEmpty()) return true;
-  ReportFileFailure(tr("Cannot save the game in %1"), path, failure);
+  ReportFileFailure(tr("Cannot save the game in %1:\n%2"), path, failure);
   return false;
 }
 
@@ -241,10 +243,9 @@ void TForm1::SaveGameAs() {
     SaveGameFile(dialog.selectedFiles().constFirst());
 }
 
-void TForm1::ReportFileFailure(const QString& what, const QString& path, const QString& reason) {
-  QMessageBox::warning(
-      this, ApplicationTitleText(),
-      what.arg(QDir::toNativeSeparators(path)) + QStringLiteral(":\n") + WithFullStop(reason));
+void TForm1::ReportFileFailure(const QString& message, const QString& path, const QString& reason) {
+  QMessageBox::warning(this, ApplicationTitleText(),
+                       message.arg(QDir::toNativeSeparators(path), WithFullStop(reason)));
 }
 
 void TForm1::rulesClick() {

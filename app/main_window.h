@@ -82,8 +82,9 @@ class TForm1 final : public QMainWindow, public StatusPanel {
 
   void OpenGame();    // File > "Open Game...": asks for a file and opens it.
   void SaveGameAs();  // File > "Save Game As...": asks for a file and saves the game there.
-  // Shows why the game in path could not be opened or saved.
-  void ReportFileFailure(const QString& what, const QString& path, const QString& reason);
+  // Shows why the game in path could not be opened or saved: message with the path for %1 and
+  // the reason for %2.
+  void ReportFileFailure(const QString& message, const QString& path, const QString& reason);
 
   void rulesClick();  // Help > "Rules of Go": shows the Rules window in front.
   void aboutClick();  // Help > "About the program": shows the About dialog in front.
