@@ -12,7 +12,7 @@ const QSize ClientSize(235, 189);
 
 TAboutBox::TAboutBox() {
   setObjectName(QStringLiteral("TAboutBox"));
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -30,16 +30,13 @@ TAboutBox::TAboutBox() {
   ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
   ProgramIcon->setPixmap(QPixmap::fromImage(ProgramIconImage()));
   ProgramIcon->setGeometry(QRect(QPoint(16, 8), ProgramIcon->pixmap().size()));
-  StaticText1 = MakeFramedText(Panel1, "StaticText1", QStringLiteral(" Go Game program"),
-                               QRect(72, 8, 97, 17));
-  Version = MakeLabel(Panel1, "Version", QStringLiteral("Version: 1.0"), QRect(80, 32, 56, 13));
-  Label1 =
-      MakeLabel(Panel1, "Label1", QStringLiteral("By the Zada Da team"), QRect(48, 64, 118, 13));
+  StaticText1 = MakeFramedText(Panel1, "StaticText1", tr(" Go Game program"), QRect(72, 8, 97, 17));
+  Version = MakeLabel(Panel1, "Version", tr("Version: 1.0"), QRect(80, 32, 56, 13));
+  Label1 = MakeLabel(Panel1, "Label1", tr("By the Zada Da team"), QRect(48, 64, 118, 13));
   Label2 = MakeLabel(Panel1, "Label2", QStringLiteral("go@example.org"), QRect(64, 80, 80, 13));
-  Label3 =
-      MakeLabel(Panel1, "Label3", QStringLiteral("Have fun playing Go"), QRect(48, 112, 114, 13));
+  Label3 = MakeLabel(Panel1, "Label3", tr("Have fun playing Go"), QRect(48, 112, 114, 13));
 
-  OKButton = MakeButton(this, "OKButton", QStringLiteral("OK"), QRect(79, 156, 75, 25));
+  OKButton = MakeButton(this, "OKButton", tr("OK"), QRect(79, 156, 75, 25));
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
   CentreOnScreen(*this);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 
 class TAboutBox final : public QDialog {
+  Q_OBJECT
+
  public:
   // Builds the dialog hidden.
   TAboutBox();

@@ -3,15 +3,48 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "engine/pixel_geometry.h"
+
+namespace {
+// A mark reaches this many pixels from its intersection: a 7 x 7 square, well inside a stone's.
+constexpr int32_t MarkReach = 3;
+}  // namespace
+
 BoardImage::BoardImage(const QImage& picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardImage::SetPointMarks(const PointMarks& marks) {
+  if (marks == marks_) return;
+  marks_ = marks;
+  if (marksShown_) update();
+}
+
+void BoardImage::ShowPointMarks(bool shown) {
+  marksShown_ = shown;
+  update();
 }
 
 void BoardImage::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), palette().window());
   painter.drawImage(event->rect().topLeft(), picture_, event->rect());
+  if (marksShown_) PaintPointMarks(painter);
+}
+
+void BoardImage::PaintPointMarks(QPainter& painter) const {
+  for (int32_t column = 0; column < BoardLines; ++column) {
+    for (int32_t row = 0; row < BoardLines; ++row) {
+      const int32_t colour = marks_[column][row];
+      if (colour == Empty) continue;
+      const QRect square(PixelX(column) - MarkReach, PixelY(row) - MarkReach, 2 * MarkReach + 1,
+                         2 * MarkReach + 1);
+      // A dark rim keeps White's squares visible on the light board.
+      painter.fillRect(square, Qt::black);
+      if (colour == White) painter.fillRect(square.adjusted(1, 1, -1, -1), Qt::white);
+    }
+  }
 }
 
 void BoardImage::mousePressEvent(QMouseEvent* event) {

@@ -1,10 +1,13 @@
 // The board control of the main window: shows the displayed board picture unscaled from its
-// top-left corner and reports every mouse press in the picture's pixels.
+// top-left corner, with the count's point marks laid over it when they are asked for, and reports
+// every mouse press in the picture's pixels.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+
+#include "display/status_panel.h"
 
 class BoardImage final : public QWidget {
   Q_OBJECT
@@ -12,6 +15,11 @@ class BoardImage final : public QWidget {
  public:
   // Shows picture, which must outlive the control; it is read afresh on every paint.
   BoardImage(const QImage& picture, QWidget* parent);
+
+  // The empty points each colour counts, marked with a small square of that colour while shown.
+  void SetPointMarks(const PointMarks& marks);
+  // Shows or hides the point marks; they are off at first.
+  void ShowPointMarks(bool shown);
 
  signals:
   // A mouse button, any of them, went down at (x, y) of the picture.
@@ -22,5 +30,11 @@ class BoardImage final : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  // Lays the marks over the picture. They are never drawn into it, so the picture keeps changing
+  // point by point as the game goes on.
+  void PaintPointMarks(QPainter& painter) const;
+
   const QImage& picture_;
+  PointMarks marks_{};
+  bool marksShown_ = false;
 };

@@ -1,6 +1,11 @@
 #include "app/error_box.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
+
+QString ApplicationTitleText() {
+  return QCoreApplication::translate("ErrorBox", ApplicationTitle);
+}
 
 QString WithFullStop(const QString& message) {
   if (message.isEmpty() || message.back() <= QLatin1Char('.')) return message;
@@ -8,8 +13,8 @@ QString WithFullStop(const QString& message) {
 }
 
 void ShowErrorBox(const QString& message) {
-  QMessageBox box(QMessageBox::Critical, QString::fromLatin1(ApplicationTitle),
-                  WithFullStop(message), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, ApplicationTitleText(), WithFullStop(message),
+                  QMessageBox::Ok);
   box.exec();
 }
 

@@ -3,11 +3,15 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <exception>
 #include <utility>
 
 // The program's title, the caption of the error box.
-inline constexpr char ApplicationTitle[] = "Zada Da";
+inline constexpr char ApplicationTitle[] = QT_TRANSLATE_NOOP("ErrorBox", "Zada Da");
+
+// The program's title as shown, translated.
+QString ApplicationTitleText();
 
 // message with a full stop appended when it is not empty and its last character sorts after '.'.
 QString WithFullStop(const QString& message);

@@ -1,6 +1,10 @@
 #include "app/game_controller.h"
 
+#include <cassert>
+#include <memory>
+
 #include "player/computer_player.h"
+#include "sgf/replay.h"
 
 GameController::GameController(BoardCanvas& canvas, StatusPanel& panel)
     : canvas_(canvas), panel_(panel), board_(&canvas, canvas.BoardOriginX, canvas.BoardOriginY) {
@@ -11,12 +15,18 @@ GameController::GameController(BoardCanvas& canvas, StatusPanel& panel)
 void GameController::Image1MouseDown(int32_t x, int32_t y) {
   const GridPoint point = NearestPoint(board_, boardSize_, x, y);
   if (!OnBoard(point.column, point.row)) return;
+  bool placed = false;
   if (const int32_t colour = ModeColour(); colour != Empty)
-    board_.TryMove(point.column, point.row, colour, true);
-  if (computerTakesBlack_ && board_.TryMove(point.column, point.row, White, true))
+    placed = board_.TryMove(point.column, point.row, colour, true);
+  if (computerTakesBlack_ && board_.TryMove(point.column, point.row, White, true)) {
+    placed = true;
     ComputerMove(board_, Black);
-  if (computerTakesWhite_ && board_.TryMove(point.column, point.row, Black, true))
+  }
+  if (computerTakesWhite_ && board_.TryMove(point.column, point.row, Black, true)) {
+    placed = true;
     ComputerMove(board_, White);
+  }
+  if (!placed && refusedClick_) refusedClick_();
   ApplyTurnRule();
   UpdateStatus();
 }
@@ -36,11 +46,11 @@ void GameController::Button1Click() {
 }
 
 void GameController::Button2Click() {
-  if (ModeColour() != Empty) board_.TakeBack(true);
+  if (ModeColour() != Empty) TakeBackAboveSetup();
   if (ComputerPlays()) {
     // The computer's answer and the person's move before it, either of which may be a pass.
-    board_.TakeBack(true);
-    board_.TakeBack(true);
+    TakeBackAboveSetup();
+    TakeBackAboveSetup();
   }
   ApplyTurnRule();
   if (computerTakesBlack_ && board_.Newest() == nullptr) {
@@ -98,6 +108,8 @@ void GameController::ctbwClick() {
     if (board_.moveCount < 3) boardSettled_ = false;
     if (watcher_ && watcher_()) break;
   }
+  // A game stopped by the watcher or the move limit has not ended, so it gets no result.
+  announceResult_ = boardSettled_ || !GameContinues(board_);
   cwbcClick();
 }
 
@@ -105,6 +117,9 @@ void GameController::NewGame() {
   canvas_.ShowFreshBoard();
   board_.Reset();
   sideToMove_ = Black;
+  setup_ = {};
+  komi_ = 0.0;
+  info_.clear();
 }
 
 void GameController::UpdateStatus() {
@@ -112,6 +127,30 @@ void GameController::UpdateStatus() {
   if (playMode_ == WhiteStonesOnly) sideToMove_ = White;
   boardSettled_ =
       RefreshStatusPanel(board_, sideToMove_, computerTakesBlack_, computerTakesWhite_, panel_);
+  if (announceResult_ || TwoPassesEnded(board_)) panel_.ShowPassMessage(ResultMessage(board_));
+  announceResult_ = false;
+}
+
+std::optional<sgf::Failure> GameController::OpenGame(const sgf::GameRecord& record) {
+  // Checked on a board of its own first, so a record refused part-way leaves the game untouched;
+  // only then replayed on the board that draws.
+  if (auto failure = sgf::ReplayGame(record, *std::make_unique<Zere19r19>())) return failure;
+  NewGame();
+  [[maybe_unused]] const bool replayed = !sgf::ReplayGame(record, board_).has_value();
+  assert(replayed);
+  setup_ = {static_cast<int32_t>(record.setup.size()), record.handicap};
+  komi_ = record.komi.value_or(0.0);
+  info_ = record.info;
+  SetPersonMode(AlternatePlay);
+  sideToMove_ = board_.ColourToMove();
+  UpdateStatus();
+  return std::nullopt;
+}
+
+sgf::GameRecord GameController::RecordOfGame() const {
+  sgf::GameRecord record = sgf::RecordOfBoard(board_, setup_, komi_, "");
+  record.info = info_;
+  return record;
 }
 
 void GameController::ApplyTurnRule() {
@@ -154,9 +193,19 @@ void GameController::SetPersonMode(int32_t mode) {
   computerTakesBlack_ = false;
 }
 
+void GameController::TakeBackAboveSetup() {
+  if (board_.moveCount > setup_.records) board_.TakeBack(true);
+}
+
 bool GameContinues(const Zere19r19& board) {
   const Zere19r19::gomove* newest = board.Newest();
   if (newest == nullptr || newest->column >= 0) return true;
   const Zere19r19::gomove* before = newest->prev;
   return before != nullptr && before->column >= 0;
+}
+
+bool TwoPassesEnded(const Zere19r19& board) {
+  const Zere19r19::gomove* newest = board.Newest();
+  return newest != nullptr && newest->column < 0 && newest->prev != nullptr &&
+         newest->prev->column < 0;
 }

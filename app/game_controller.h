@@ -6,10 +6,15 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "display/board_picture.h"
 #include "display/status_panel.h"
 #include "engine/board.h"
+#include "sgf/game_record.h"
 
 // The play modes. Only the first three are ever tested: in the others the two computer flags
 // alone decide what a command does.
@@ -53,16 +58,28 @@ class GameController {
   // limit is reached; then alternate play.
   void ctbwClick();
 
-  // A fresh board picture, an empty board and Black in turn.
+  // A fresh board picture, an empty board without setup stones and Black in turn.
   void NewGame();
 
   // Forces the side in turn of the one-colour modes and rewrites the status panel; recomputes
-  // BoardSettled.
+  // BoardSettled. After two passes in a row, or once the computer's game against itself has
+  // ended, the result takes the place of the pass message.
   void UpdateStatus();
+
+  // ---- Game records ----
+
+  // Replays record as the game on the board: its setup stones, which Undo never takes back, then
+  // its moves, in alternate play with the side in turn following the record. A record the rules
+  // refuse anywhere leaves the game exactly as it was and returns why.
+  std::optional<sgf::Failure> OpenGame(const sgf::GameRecord& record);
+  // The game on the board as a record, with the game information of the record it was opened from.
+  sgf::GameRecord RecordOfGame() const;
 
   // Called after every move the computer plays against itself, once the panel shows it; returning
   // true stops the game there. Without a watcher the game runs to its end.
   void SetComputerGameWatcher(std::function<bool()> watcher) { watcher_ = std::move(watcher); }
+  // Called when a board click places no stone: the point is taken or the rules refuse the move.
+  void SetRefusedClickSignal(std::function<void()> signal) { refusedClick_ = std::move(signal); }
 
   // ---- Queries ----
 
@@ -90,6 +107,8 @@ class GameController {
   void AnswerIfDue(int32_t colour);
   // Switches to one of the modes in which people place every stone.
   void SetPersonMode(int32_t mode);
+  // Takes back the newest record unless it is a setup stone.
+  void TakeBackAboveSetup();
 
   BoardCanvas& canvas_;
   StatusPanel& panel_;
@@ -102,8 +121,16 @@ class GameController {
   // commands on an empty history.
   int32_t sideToMove_ = Black;
   Zere19r19 board_;
+  sgf::SetupInfo setup_;  // The opened record's setup stones at the bottom of the history.
+  double komi_ = 0.0;     // Kept from the opened record for saving; the count gives none.
+  std::vector<std::pair<std::string, std::string>> info_;  // The opened record's game information.
+  bool announceResult_ = false;  // The computer's game has just ended; cleared by UpdateStatus.
   std::function<bool()> watcher_;
+  std::function<void()> refusedClick_;
 };
 
 // False exactly when the newest record is a pass and it is the only record or follows a pass.
 bool GameContinues(const Zere19r19& board);
+
+// True when the two newest records are passes: the game has ended.
+bool TwoPassesEnded(const Zere19r19& board);

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -62,12 +64,26 @@ bool InputBlocker::StopRequested() {
   return stopRequested_;
 }
 
+bool InputBlocker::StopRequestedAfter(int milliseconds) {
+  if (StopRequested() || milliseconds <= 0) return stopRequested_;
+  QEventLoop wait;
+  const QScopedValueRollback<QEventLoop*> waiting(wait_, &wait);
+  QTimer::singleShot(milliseconds, &wait, &QEventLoop::quit);
+  wait.exec();
+  return stopRequested_;
+}
+
 bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
   if (!IsUserInput(event->type())) return false;
   if (event->type() == QEvent::Close) {
     if (QWidget* window = WindowAskedToClose(watched)) closeHeldBack_ = window;
-    stopRequested_ = true;
+    RequestStop();
   }
-  if (IsEscape(*event)) stopRequested_ = true;
+  if (IsEscape(*event)) RequestStop();
   return true;
+}
+
+void InputBlocker::RequestStop() {
+  stopRequested_ = true;
+  if (wait_ != nullptr) wait_->quit();
 }

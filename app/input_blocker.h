@@ -3,6 +3,7 @@
 // window is closed once the blocker is gone.
 #pragma once
 
+#include <QEventLoop>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -19,11 +20,18 @@ class InputBlocker final : public QObject {
   // Handles what is waiting (painting, window system events; input is swallowed) and returns
   // true once Escape has been pressed or a window was asked to close.
   bool StopRequested();
+  // The same after waiting milliseconds with the window system's events handled meanwhile;
+  // Escape or a close request ends the wait at once.
+  bool StopRequestedAfter(int milliseconds);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Notes a request to stop and ends the wait for it.
+  void RequestStop();
+
   bool stopRequested_ = false;
   QPointer<QWidget> closeHeldBack_;
+  QEventLoop* wait_ = nullptr;  // Set only while StopRequestedAfter waits.
 };

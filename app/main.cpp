@@ -5,5 +5,6 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  return RunProgram(QCoreApplication::applicationDirPath());
+  const QString gameFile = GameFileArgument(QCoreApplication::arguments());
+  return RunProgram(QCoreApplication::applicationDirPath(), gameFile);
 }

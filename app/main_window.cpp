@@ -1,11 +1,17 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeySequence>
 #include <QLayout>
+#include <QMessageBox>
 #include <QScopedValueRollback>
 #include <ctime>
 
 #include "app/error_box.h"
+#include "app/game_file.h"
 #include "app/input_blocker.h"
 #include "app/window_look.h"
 #include "player/computer_player.h"
@@ -14,7 +20,7 @@ namespace {
 
 const QSize ClientSize(481, 413);
 
-// A menu item with its member's name; the menus have no shortcuts, check marks or separators.
+// A menu item with its member's name; the Game and Help items have no shortcuts or check marks.
 QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
   QAction* item = menu->addAction(text);
   item->setObjectName(QString::fromLatin1(name));
@@ -29,10 +35,18 @@ void ShowInFront(QWidget* window) {
   window->activateWindow();
 }
 
+// A menu with its member's name.
+QMenu* AddMenu(QWidget* bar, const char* name, const QString& text) {
+  auto* menu = new QMenu(text, bar);
+  menu->setObjectName(QString::fromLatin1(name));
+  bar->addAction(menu->menuAction());
+  return menu;
+}
+
 }  // namespace
 
 TForm1::TForm1(const QString& pictureFolder) {
-  setWindowTitle(QStringLiteral("Zada Da and have fun"));
+  setWindowTitle(tr("Zada Da and have fun"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -58,20 +72,51 @@ void TForm1::CreateMenus() {
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
   // Menus keep the desktop's menu font; the window font is for the layout below them.
   MainMenu1->setFont(QApplication::font(MainMenu1));
-  Game1 = MainMenu1->addMenu(QStringLiteral("Game"));
-  Game1->setObjectName(QStringLiteral("Game1"));
-  pbso = AddItem(Game1, "pbso", QStringLiteral("Placing black stones only"));
-  pwso = AddItem(Game1, "pwso", QStringLiteral("Placing White stones only"));
-  cwbc = AddItem(Game1, "cwbc", QStringLiteral("Let's begin to play go!"));
-  ctb = AddItem(Game1, "ctb", QStringLiteral("Computer takes Black !"));
-  ctw = AddItem(Game1, "ctw", QStringLiteral("Computer takes White !"));
-  ctbw = AddItem(Game1, "ctbw", QStringLiteral("Computer takes both colors!"));
-  Help1 = MainMenu1->addMenu(QStringLiteral("Help"));
-  Help1->setObjectName(QStringLiteral("Help1"));
-  rules = AddItem(Help1, "rules", QStringLiteral("Rules of Go"));
-  tips = AddItem(Help1, "tips", QStringLiteral("How to ..."));
+  CreateFileMenu();
+  Game1 = AddMenu(MainMenu1, "Game1", tr("Game"));
+  pbso = AddItem(Game1, "pbso", tr("Placing black stones only"));
+  pwso = AddItem(Game1, "pwso", tr("Placing White stones only"));
+  cwbc = AddItem(Game1, "cwbc", tr("Let's begin to play go!"));
+  ctb = AddItem(Game1, "ctb", tr("Computer takes Black !"));
+  ctw = AddItem(Game1, "ctw", tr("Computer takes White !"));
+  ctbw = AddItem(Game1, "ctbw", tr("Computer takes both colors!"));
+  CreatePaceMenu();
+  View1 = AddMenu(MainMenu1, "View1", tr("View"));
+  showPoints = AddItem(View1, "showPoints", tr("Show Points"));
+  showPoints->setCheckable(true);
+  Help1 = AddMenu(MainMenu1, "Help1", tr("Help"));
+  rules = AddItem(Help1, "rules", tr("Rules of Go"));
+  tips = AddItem(Help1, "tips", tr("How to ..."));
   tips->setEnabled(false);
-  about = AddItem(Help1, "about", QStringLiteral("About the program"));
+  about = AddItem(Help1, "about", tr("About the program"));
+}
+
+void TForm1::CreateFileMenu() {
+  File1 = AddMenu(MainMenu1, "File1", tr("File"));
+  openGame = AddItem(File1, "openGame", tr("Open Game..."));
+  openGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  saveGame = AddItem(File1, "saveGame", tr("Save Game As..."));
+  saveGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+}
+
+void TForm1::CreatePaceMenu() {
+  Game1->addSeparator();
+  Pace1 = AddMenu(Game1, "Pace1", tr("Pace"));
+  paces_ = new QActionGroup(this);
+  const struct {
+    const char* name;
+    QString text;
+    int32_t pace;
+  } choices[] = {{"paceSlow", tr("Slow"), SlowPace},
+                 {"paceNormal", tr("Normal"), NormalPace},
+                 {"paceFastest", tr("Fastest"), FastestPace}};
+  for (const auto& choice : choices) {
+    QAction* item = AddItem(Pace1, choice.name, choice.text);
+    item->setCheckable(true);
+    item->setChecked(choice.pace == pace_);
+    paces_->addAction(item);
+    connect(item, &QAction::triggered, this, [this, pace = choice.pace] { pace_ = pace; });
+  }
 }
 
 void TForm1::CreateControls() {
@@ -80,22 +125,22 @@ void TForm1::CreateControls() {
   clientArea_->setFixedSize(ClientSize);
   setCentralWidget(clientArea_);
   QWidget* area = clientArea_;
-  StaticText4 = MakeSizingText(area, "StaticText4", QStringLiteral("Go game for two partners."),
-                               QRect(120, 0, 126, 17));
-  Label4 = MakeLabel(area, "Label4", QStringLiteral("In turn "), QRect(432, 0, 33, 13));
+  StaticText4 =
+      MakeSizingText(area, "StaticText4", tr("Go game for two partners."), QRect(120, 0, 126, 17));
+  Label4 = MakeLabel(area, "Label4", tr("In turn "), QRect(432, 0, 33, 13));
   Image1 = new BoardImage(canvas_.Displayed(), area);
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setGeometry(16, 24, BoardPictureWidth, BoardPictureHeight);
-  Label6 = MakeLabel(area, "Label6", QStringLiteral("Black points"), QRect(392, 40, 58, 13));
+  Label6 = MakeLabel(area, "Label6", tr("Black points"), QRect(392, 40, 58, 13));
   Black_Terr = MakeFramedText(area, "Black_Terr", QStringLiteral("0"), QRect(416, 56, 33, 17));
-  Label5 = MakeLabel(area, "Label5", QStringLiteral("White points"), QRect(392, 104, 59, 13));
+  Label5 = MakeLabel(area, "Label5", tr("White points"), QRect(392, 104, 59, 13));
   White_Terr = MakeFramedText(area, "White_Terr", QStringLiteral("0"), QRect(416, 120, 33, 17));
-  Label3 = MakeLabel(area, "Label3", QStringLiteral("Current move"), QRect(392, 184, 63, 13));
+  Label3 = MakeLabel(area, "Label3", tr("Current move"), QRect(392, 184, 63, 13));
   StaticText3 = MakeFramedText(area, "StaticText3", QStringLiteral("0"), QRect(416, 200, 34, 17));
   StaticText1 = MakeSizingText(area, "StaticText1", QString(), QRect(384, 224, 4, 4));
-  Button1 = MakeButton(area, "Button1", QStringLiteral("Pass"), QRect(400, 264, 59, 25));
-  Button2 = MakeButton(area, "Button2", QStringLiteral("Undo"), QRect(400, 312, 59, 25));
-  Button3 = MakeButton(area, "Button3", QStringLiteral("Clear All"), QRect(400, 360, 59, 25));
+  Button1 = MakeButton(area, "Button1", tr("Pass"), QRect(400, 264, 59, 25));
+  Button2 = MakeButton(area, "Button2", tr("Undo"), QRect(400, 312, 59, 25));
+  Button3 = MakeButton(area, "Button3", tr("Clear All"), QRect(400, 360, 59, 25));
   // Of the window's tab stops only the buttons can take the focus here.
   setTabOrder(Button1, Button2);
   setTabOrder(Button2, Button3);
@@ -106,6 +151,7 @@ void TForm1::FormCreate(const QString& pictureFolder) {
   SeedRandom(static_cast<uint32_t>(std::time(nullptr)));
   controller_ = std::make_unique<GameController>(canvas_, *this);
   controller_->SetComputerGameWatcher([this] { return WatchComputerGame(); });
+  controller_->SetRefusedClickSignal([] { QApplication::beep(); });
 }
 
 void TForm1::ConnectCommands() {
@@ -122,6 +168,9 @@ void TForm1::ConnectCommands() {
   ConnectCommand(ctb, &GameController::ctbClick);
   ConnectCommand(ctw, &GameController::ctwClick);
   connect(ctbw, &QAction::triggered, this, &TForm1::PlayComputerGame);
+  connect(openGame, &QAction::triggered, this, &TForm1::OpenGame);
+  connect(saveGame, &QAction::triggered, this, &TForm1::SaveGameAs);
+  connect(showPoints, &QAction::toggled, Image1, &BoardImage::ShowPointMarks);
   connect(rules, &QAction::triggered, this, &TForm1::rulesClick);
   connect(about, &QAction::triggered, this, &TForm1::aboutClick);
 }
@@ -151,8 +200,52 @@ void TForm1::PlayComputerGame() {
 
 bool TForm1::WatchComputerGame() {
   if (computerGameBlocker_ == nullptr) return false;
+  // The board control is not told when stones are drawn into its picture; without this it would
+  // show the new stones only once the game is over.
+  Image1->update();
   clientArea_->repaint();
-  return computerGameBlocker_->StopRequested();
+  return computerGameBlocker_->StopRequestedAfter(pace_);
+}
+
+bool TForm1::OpenGameFile(const QString& path) {
+  gameFolder_ = QFileInfo(path).absolutePath();
+  GameFile file = ReadGameFile(path);
+  if (file.failure.isEmpty()) {
+    std::optional<sgf::Failure> refused;
+    RunCommand([&] { refused = controller_->OpenGame(file.record); });
+    Image1->update();
+    if (refused) file.failure = QString::fromStdString(refused->Message());
+  }
+  if (file.failure.isEmpty()) return true;
+  ReportFileFailure(tr("Cannot open the game in %1:\n%2"), path, file.failure);
+  return false;
+}
+
+bool TForm1::SaveGameFile(const QString& path) {
+  gameFolder_ = QFileInfo(path).absolutePath();
+  const QString failure = WriteGameFile(path, controller_->RecordOfGame());
+  if (failure.isEmpty()) return true;
+  ReportFileFailure(tr("Cannot save the game in %1:\n%2"), path, failure);
+  return false;
+}
+
+void TForm1::OpenGame() {
+  const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), gameFolder_,
+                                                    tr("Go games (*.sgf);;All files (*)"));
+  if (!path.isEmpty()) OpenGameFile(path);
+}
+
+void TForm1::SaveGameAs() {
+  QFileDialog dialog(this, tr("Save Game As"), gameFolder_, tr("Go games (*.sgf)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("sgf"));
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    SaveGameFile(dialog.selectedFiles().constFirst());
+}
+
+void TForm1::ReportFileFailure(const QString& message, const QString& path, const QString& reason) {
+  QMessageBox::warning(this, ApplicationTitleText(),
+                       message.arg(QDir::toNativeSeparators(path), WithFullStop(reason)));
 }
 
 void TForm1::rulesClick() {
@@ -185,4 +278,8 @@ void TForm1::ShowModeCaption(const QString& text) {
 
 void TForm1::ShowPassMessage(const QString& text) {
   SetTextAndFit(*StaticText1, text);
+}
+
+void TForm1::ShowPointMarks(const PointMarks& marks) {
+  Image1->SetPointMarks(marks);
 }

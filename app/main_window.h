@@ -1,9 +1,10 @@
 // TForm1, the main window: the board, the status panel on the right and at the top, the three
-// buttons and the Game and Help menus. It forwards every command to the game controller and
-// shows what the controller reports.
+// buttons and the File, Game, View and Help menus. It forwards every command to the game
+// controller and shows what the controller reports.
 #pragma once
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -21,6 +22,13 @@
 
 class InputBlocker;
 
+// How long the computer's game against itself shows each move before the next, in milliseconds.
+enum ComputerGamePace : int32_t {
+  SlowPace = 1000,
+  NormalPace = 250,  // A few moves a second: the pace at start.
+  FastestPace = 0,   // Each move is drawn, then the next follows at once.
+};
+
 class TForm1 final : public QMainWindow, public StatusPanel {
   Q_OBJECT
 
@@ -37,6 +45,12 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   GameController& Controller() { return *controller_; }
   const BoardCanvas& Canvas() const { return canvas_; }
 
+  // Replays the game recorded in path on the board; a file that is not a usable record is
+  // reported in a message box naming it and the reason, and the game stays as it was.
+  bool OpenGameFile(const QString& path);
+  // Writes the game to path as SGF; a failure is reported in a message box and harms no file.
+  bool SaveGameFile(const QString& path);
+
   // ---- StatusPanel ----
   void ShowTurnStone(int32_t colour) override;
   void ShowMoveNumber(const QString& text) override;
@@ -44,9 +58,12 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   void ShowWhitePoints(const QString& text) override;
   void ShowModeCaption(const QString& text) override;
   void ShowPassMessage(const QString& text) override;
+  void ShowPointMarks(const PointMarks& marks) override;
 
  private:
-  void CreateMenus();      // The Game and Help menus, with their items' object names.
+  void CreateMenus();      // The four menus, with their items' object names.
+  void CreateFileMenu();   // "Open Game..." and "Save Game As...", with their shortcuts.
+  void CreatePaceMenu();   // The Game menu's "Pace" choices.
   void CreateControls();   // The labels, texts, board and buttons at their places.
   void ConnectCommands();  // Every control and menu item to its command.
   // The creation handler: pictures, random seed, the controller's start-up.
@@ -62,6 +79,12 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   void PlayComputerGame();
   // Shows the move just played at once; true when the user asked to stop.
   bool WatchComputerGame();
+
+  void OpenGame();    // File > "Open Game...": asks for a file and opens it.
+  void SaveGameAs();  // File > "Save Game As...": asks for a file and saves the game there.
+  // Shows why the game in path could not be opened or saved: message with the path for %1 and
+  // the reason for %2.
+  void ReportFileFailure(const QString& message, const QString& path, const QString& reason);
 
   void rulesClick();  // Help > "Rules of Go": shows the Rules window in front.
   void aboutClick();  // Help > "About the program": shows the About dialog in front.
@@ -93,10 +116,21 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   QAction* ctbw = nullptr;
   QLabel* StaticText1 = nullptr;
 
+  // ---- Menus beyond the window's own ----
+  QMenu* File1 = nullptr;
+  QAction* openGame = nullptr;
+  QAction* saveGame = nullptr;
+  QMenu* Pace1 = nullptr;
+  QActionGroup* paces_ = nullptr;  // Slow, Normal and Fastest; one is checked.
+  QMenu* View1 = nullptr;
+  QAction* showPoints = nullptr;
+
   ClientArea* clientArea_ = nullptr;
   BoardCanvas canvas_;
   std::unique_ptr<GameController> controller_;
   InputBlocker* computerGameBlocker_ = nullptr;  // Set only while the computer plays itself.
+  int32_t pace_ = NormalPace;                    // One of ComputerGamePace.
+  QString gameFolder_;  // Where the file dialogs open: the folder of the last game file.
   QWidget* rulesWindow_ = nullptr;
   QWidget* aboutBox_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QPixmap>
 #include <exception>
@@ -20,11 +21,26 @@ ProgramWindows::ProgramWindows(const QString& pictureFolder) : Form1(pictureFold
   Form1.AttachHelpWindows(&Form2, &AboutBox);
 }
 
-int RunProgram(const QString& pictureFolder) {
+QString GameFileArgument(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QCoreApplication::translate("Program", "Play Go on a 19 x 19 board."));
+  parser.addHelpOption();
+  parser.addPositionalArgument(QStringLiteral("file"),
+                               QCoreApplication::translate("Program", "A game (SGF) to open."),
+                               QStringLiteral("[file]"));
+  parser.process(arguments);
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) parser.showHelp(1);
+  return files.value(0);
+}
+
+int RunProgram(const QString& pictureFolder, const QString& gameFile) {
   try {
     PrepareApplication();
     ProgramWindows windows(pictureFolder);
     windows.Form1.show();
+    if (!gameFile.isEmpty()) windows.Form1.OpenGameFile(gameFile);
     QApplication::exec();
     return 0;
   } catch (const std::exception& error) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "app/about_box.h"
 #include "app/main_window.h"
@@ -22,7 +23,12 @@ struct ProgramWindows {
   TAboutBox AboutBox;
 };
 
+// The game file named on the command line, "" for none; prints the help and ends the program for
+// --help or more than one file.
+QString GameFileArgument(const QStringList& arguments);
+
 // Runs the program inside an existing application: prepares it, creates the windows, shows the
-// main window and runs the event loop until the main window closes. Returns 0 then; when the start
-// fails the error is shown in the error box and the result is 1.
-int RunProgram(const QString& pictureFolder);
+// main window, opens gameFile unless it is empty and runs the event loop until the main window
+// closes. Returns 0 then; when the start fails the error is shown in the error box and the result
+// is 1.
+int RunProgram(const QString& pictureFolder, const QString& gameFile = QString());

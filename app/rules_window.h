@@ -5,6 +5,8 @@
 #include <QWidget>
 
 class TForm2 final : public QWidget {
+  Q_OBJECT
+
  public:
   // Builds the window hidden; closing it only hides it again.
   TForm2();

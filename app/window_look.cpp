@@ -98,8 +98,13 @@ QLabel* MakeSizingText(QWidget* parent, const char* name, const QString& text,
 
 void SetTextAndFit(QLabel& label, const QString& text) {
   label.setText(text);
-  const QSize textSize =
-      text.isEmpty() ? QSize(0, 0) : QFontMetrics(label.font()).size(Qt::TextSingleLine, text);
+  const QFontMetrics metrics(label.font());
+  QSize textSize = text.isEmpty() ? QSize(0, 0) : metrics.size(Qt::TextSingleLine, text);
+  // A text too wide for the room left before the window's right edge wraps at its spaces.
+  const int room = label.parentWidget()->width() - label.x() - 2 * SizingTextMargin;
+  const bool wraps = textSize.width() > room;
+  label.setWordWrap(wraps);
+  if (wraps) textSize = metrics.boundingRect(QRect(0, 0, room, 0), Qt::TextWordWrap, text).size();
   label.resize(textSize + QSize(2 * SizingTextMargin, 2 * SizingTextMargin));
 }
 

@@ -31,7 +31,8 @@ QLabel* MakeSizingText(QWidget* parent, const char* name, const QString& text,
                        const QRect& geometry);
 
 // Sets the text of a sizing static text and fits its size: the text's extent plus two pixels on
-// every side, or 4 x 4 when the text is empty.
+// every side, or 4 x 4 when the text is empty. A text wider than the room up to the parent's right
+// edge wraps onto further lines.
 void SetTextAndFit(QLabel& label, const QString& text);
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,

@@ -25,11 +25,16 @@ QString LocatePicture(const QString& name, const QString& programFolder) {
 
 QImage LoadBitmap(const char* name, const QString& programFolder) {
   QFile file(LocatePicture(QString::fromUtf8(name), programFolder));
-  if (!file.open(QIODevice::ReadOnly)) throw PictureError(std::string("Cannot open file ") + name);
+  if (!file.open(QIODevice::ReadOnly))
+    throw PictureError(QCoreApplication::translate("BoardCanvas", "Cannot open file %1")
+                           .arg(QString::fromUtf8(name))
+                           .toStdString());
   QImageReader reader(&file, "bmp");
   reader.setAutoDetectImageFormat(false);
   QImage image = reader.read();
-  if (image.isNull()) throw PictureError("Bitmap image is not valid");
+  if (image.isNull())
+    throw PictureError(
+        QCoreApplication::translate("BoardCanvas", "Bitmap image is not valid").toStdString());
   return image;
 }
 

@@ -38,8 +38,8 @@ constexpr const char* Games[][2] = {
     {"4 p", "W 361:0 B [BwB]"},                       {"4 u", "W 361:0 B [B]"},
     {"4 x", "W 361:0 B [B]"},                         {"3,3 4", "W 361:0 B [B]"},
     {"3,3 15,15 4", "W 2:1 B [BWB]"},                 {"3,3 15,15 4 9,9", "W 3:2 B [BWBWB]"},
-    {"p 6", "W 0:0 P [b] Black passes"},              {"p p 6", "B 0:0 P [bw] White passes"},
-    {"0,0 p 1,1 6", "W 361:0 P [BwB]"}};
+    {"p 6", "W 0:0 P [b] Equal points"},               {"p p 6", "B 0:0 P [bw] Equal points"},
+    {"0,0 p 1,1 6", "W 361:0 P [BwB] Black wins by 361 points"}};
 // clang-format on
 const QStringList Captions = {"Go game for two partners", "Computer takes black",
                               "Computer takes white"};

@@ -2,6 +2,7 @@
 // and texts; its menus and the windows of the Help menu; a start without its pictures.
 #include <QApplication>
 #include <QDir>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -97,16 +98,20 @@ class MainWindowTest : public QObject {
 
   void MenusButtonsAndLayout() {
     QStringList texts;
-    for (const char* menu : {"Game1", "Help1"}) {
+    for (const QAction* menu : Find<QMenuBar>("MainMenu1")->actions())
+      texts << menu->text();
+    for (const char* menu : {"File1", "Game1", "View1", "Help1"}) {
       for (const QAction* item : Find<QMenu>(menu)->actions())
         texts << item->text() + (item->isEnabled() ? "" : " (greyed)");
     }
     for (const char* button : {"Button1", "Button2", "Button3"})
       texts << Find<QPushButton>(button)->text();
     QCOMPARE(texts.join(", "),
+             "File, Game, View, Help, Open Game..., Save Game As..., "
              "Placing black stones only, Placing White stones only, Let's begin to play go!, "
-             "Computer takes Black !, Computer takes White !, Computer takes both colors!, "
-             "Rules of Go, How to ... (greyed), About the program, Pass, Undo, Clear All");
+             "Computer takes Black !, Computer takes White !, Computer takes both colors!, , Pace, "
+             "Show Points, Rules of Go, How to ... (greyed), About the program, Pass, Undo, "
+             "Clear All");
     const std::pair<const char*, int32_t> modes[] = {
         {"pbso", BlackStonesOnly}, {"pwso", WhiteStonesOnly}, {"cwbc", AlternatePlay},
         {"ctb", ComputerBlack},    {"ctw", ComputerWhite},    {"ctbw", AlternatePlay}};
