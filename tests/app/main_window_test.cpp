@@ -115,6 +115,7 @@ class MainWindowTest : public QObject {
     const std::pair<const char*, int32_t> modes[] = {
         {"pbso", BlackStonesOnly}, {"pwso", WhiteStonesOnly}, {"cwbc", AlternatePlay},
         {"ctb", ComputerBlack},    {"ctw", ComputerWhite},    {"ctbw", AlternatePlay}};
+    Find<QAction>("paceFastest")->trigger();
     for (const auto& [item, mode] : modes) {
       Find<QAction>(item)->trigger();
       QCOMPARE(Form().Controller().PlayMode(), mode);
