@@ -1,7 +1,10 @@
 // The from-scratch recount behind Zere19r19::CheckConsistency.
-#include <set>
+#include <bit>
+#include <bitset>
+#include <cstdint>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/board.h"
 #include "engine/neighbours.h"
@@ -16,6 +19,47 @@ std::string At(int32_t column, int32_t row) {
   text << "(" << column << ", " << row << ")";
   return text.str();
 }
+
+// The records met so far: an open-addressing table, since the check runs after every operation
+// of the tests and fuzz targets and a tree of nodes would cost most of its time.
+class RecordSet {
+ public:
+  explicit RecordSet(size_t records) : slots_(std::bit_ceil(2 * records + 2), nullptr) {}
+
+  // True when record had not been met before.
+  bool Insert(const void* record) {
+    if (2 * (size_ + 1) > slots_.size()) Grow();
+    const void*& slot = Slot(record);
+    if (slot == record) return false;
+    slot = record;
+    ++size_;
+    return true;
+  }
+
+  bool Contains(const void* record) const { return Slot(record) == record; }
+  size_t size() const { return size_; }
+
+ private:
+  const void*& Slot(const void* record) const {
+    size_t i = (reinterpret_cast<uintptr_t>(record) >> 4) * 0x9E3779B97F4A7C15u;
+    for (;; ++i) {
+      const void*& slot = slots_[i & (slots_.size() - 1)];
+      if (slot == nullptr || slot == record) return slot;
+    }
+  }
+
+  void Grow() {
+    std::vector<const void*> old(2 * slots_.size(), nullptr);
+    old.swap(slots_);
+    size_ = 0;
+    for (const void* record : old) {
+      if (record != nullptr) Insert(record);
+    }
+  }
+
+  mutable std::vector<const void*> slots_;
+  size_t size_ = 0;
+};
 
 // Walks every structure once, remembering each record it meets so that a record found in two
 // places, or missing from all of them, is reported.
@@ -100,7 +144,7 @@ class Checker {
     const StoneNode* s = group->firstStone;
     do {
       if (s == nullptr || ++length > kWalkLimit) return Report(where() + ": ring is broken");
-      if (!stones_.insert(s).second) return Report(where() + ": a stone is in two places");
+      if (!stones_.Insert(s)) return Report(where() + ": a stone is in two places");
       if (s->group != group)
         return Report(where() + ": stone at " + At(s->column, s->row) + " points to another group");
       if (s->colour != group->colour)
@@ -115,15 +159,15 @@ class Checker {
   }
 
   int32_t Liberties(const StoneGroup* group) {
-    std::set<const BoardPoint*> liberties;
+    std::bitset<BoardLines * BoardLines> liberties;
     const StoneNode* s = group->firstStone;
     do {
       ForEachNeighbour(s->column, s->row, [&](int32_t nc, int32_t nr) {
-        if (board_.points[nc][nr].colour == Empty) liberties.insert(&board_.points[nc][nr]);
+        if (board_.points[nc][nr].colour == Empty) liberties.set(nc * BoardLines + nr);
       });
       s = s->next;
     } while (s != group->firstStone);
-    return static_cast<int32_t>(liberties.size());
+    return static_cast<int32_t>(liberties.count());
   }
 
   bool CheckGroupLists() {
@@ -134,7 +178,7 @@ class Checker {
       int walked = 0;
       for (const StoneGroup* g = record.firstGroup; g != nullptr; g = g->next) {
         if (++walked > kWalkLimit) return Report("group list has a cycle");
-        if (!groups_.insert(g).second) return Report("a group is in two places");
+        if (!groups_.Insert(g)) return Report("a group is in two places");
         const auto where = [g] {
           return "group at " +
                  (g->firstStone ? At(g->firstStone->column, g->firstStone->row) : "?");
@@ -164,7 +208,7 @@ class Checker {
     for (int32_t c = 0; c < BoardLines; ++c) {
       for (int32_t r = 0; r < BoardLines; ++r) {
         const StoneNode* stone = board_.points[c][r].stone;
-        if (stone != nullptr && groups_.count(stone->group) == 0) {
+        if (stone != nullptr && !groups_.Contains(stone->group)) {
           return Report("point " + At(c, r) + ": its group is not in its colour's list");
         }
       }
@@ -181,7 +225,7 @@ class Checker {
     int32_t count = 0;
     for (const Zere19r19::gomove* m = head->prev; m != nullptr; m = m->prev) {
       if (++count > kWalkLimit) return Report("history has a cycle");
-      if (!moves_.insert(m).second) return Report("a history record is in two places");
+      if (!moves_.Insert(m)) return Report("a history record is in two places");
       if (!CheckRecord(*m, count)) return false;
     }
     if (count != board_.moveCount) {
@@ -205,7 +249,7 @@ class Checker {
     for (const StoneGroup* g : m.captured) {
       if (g == nullptr) continue;
       last = g;
-      if (!groups_.insert(g).second) return Report(where() + ": a captured group is in two places");
+      if (!groups_.Insert(g)) return Report(where() + ": a captured group is in two places");
       if (g->next != nullptr) return Report(where() + ": captured group still linked");
       if (g->colour != -m.colour) return Report(where() + ": captured group of the mover's colour");
       if (!CheckRing(g, [&where] { return where() + ", captured group"; })) return false;
@@ -223,17 +267,17 @@ class Checker {
   bool CheckFreeLists() {
     int walked = 0;
     for (const StoneGroup* g = free_.groups; g != nullptr; g = g->next) {
-      if (++walked > kWalkLimit || !groups_.insert(g).second)
+      if (++walked > kWalkLimit || !groups_.Insert(g))
         return Report("free group list is corrupt");
     }
     walked = 0;
     for (const StoneNode* s = free_.stones; s != nullptr; s = s->next) {
-      if (++walked > kWalkLimit || !stones_.insert(s).second)
+      if (++walked > kWalkLimit || !stones_.Insert(s))
         return Report("free stone list is corrupt");
     }
     walked = 0;
     for (const Zere19r19::gomove* m = free_.moves; m != nullptr; m = m->prev) {
-      if (++walked > kWalkLimit || m == board_.history || !moves_.insert(m).second) {
+      if (++walked > kWalkLimit || m == board_.history || !moves_.Insert(m)) {
         return Report("free history list is corrupt");
       }
     }
@@ -242,9 +286,9 @@ class Checker {
 
   const Zere19r19& board_;
   const FreeLists free_;
-  std::set<const StoneNode*> stones_;
-  std::set<const StoneGroup*> groups_;
-  std::set<const Zere19r19::gomove*> moves_;
+  RecordSet stones_{32};
+  RecordSet groups_{32};
+  RecordSet moves_{32};
   std::string problem_;
 };
 
@@ -260,9 +304,9 @@ std::string Zere19r19::CheckGroupIndexes() const {
   for (int32_t colour : {Black, White}) {
     const StoneGroup* before = nullptr;
     for (const StoneGroup* g = Record(colour).firstGroup; g != nullptr; g = g->next) {
-      const std::string where = "group at " + At(g->firstStone->column, g->firstStone->row);
-      if (g->previous != before) return where + ": its back link is not the group before it";
-      if (!(g->libertySet == LibertiesOf(*g))) return where + ": liberty set is not its liberties";
+      const auto where = [g] { return "group at " + At(g->firstStone->column, g->firstStone->row); };
+      if (g->previous != before) return where() + ": its back link is not the group before it";
+      if (!(g->libertySet == LibertiesOf(*g))) return where() + ": liberty set is not its liberties";
       before = g;
     }
   }
