@@ -7,7 +7,7 @@
 
 #include "engine/board.h"
 #include "bench/random_play.h"
-#include "tests/support/allocation_counter.h"
+#include "bench/allocation_counter.h"
 
 namespace {
 

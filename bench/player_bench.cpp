@@ -4,7 +4,7 @@
 #include "bench/self_play.h"
 #include "engine/board.h"
 #include "player/computer_player.h"
-#include "tests/support/allocation_counter.h"
+#include "bench/allocation_counter.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/support/allocation_counter.h"
+#include "bench/allocation_counter.h"
 
 #include <atomic>
 #include <cstdlib>
