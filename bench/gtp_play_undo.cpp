@@ -24,10 +24,10 @@
 
 namespace {
 
-// Undo comes with probability depth / kUndoScale, so games hover around a third of this depth.
-constexpr int kUndoScale = 600;
+// Undo comes with probability depth / UndoScale, so games hover around a third of this depth.
+constexpr int UndoScale = 600;
 // Runs of each program; the best one counts.
-constexpr int kRuns = 3;
+constexpr int RunCount = 3;
 
 struct Stream {
   std::string text;  // Every command, one per line.
@@ -51,7 +51,7 @@ Stream MakeStream(int commands, uint32_t seed) {
   Zere19r19 board;
   std::mt19937 random(seed);
   for (; stream.commands < commands; ++stream.commands) {
-    if (board.moveCount > 0 && static_cast<int>(random() % kUndoScale) < board.moveCount) {
+    if (board.moveCount > 0 && static_cast<int>(random() % UndoScale) < board.moveCount) {
       board.TakeBack(false);
       stream.text += "undo\n";
       ++stream.undos;
@@ -84,12 +84,12 @@ Timing Run(const std::vector<std::string>& argv, const Stream& stream) {
   return timing;
 }
 
-// The best of kRuns runs of each program, run by turns.
+// The best of RunCount runs of each program, run by turns.
 std::pair<Timing, Timing> BestOfRuns(const std::vector<std::string>& first,
                                      const std::vector<std::string>& second, const Stream& stream) {
   Timing bestFirst{1e300, 0};
   Timing bestSecond{1e300, 0};
-  for (int run = 0; run < kRuns; ++run) {
+  for (int run = 0; run < RunCount; ++run) {
     for (auto [argv, best] : {std::pair{&first, &bestFirst}, std::pair{&second, &bestSecond}}) {
       const Timing timing = Run(*argv, stream);
       best->seconds = std::min(best->seconds, timing.seconds);
@@ -106,14 +106,14 @@ int main(int argc, char** argv) {
   const int commands = argc > 2 ? std::stoi(argv[2]) : 40000;
   const auto seed = static_cast<uint32_t>(argc > 3 ? std::stoul(argv[3]) : 1);
   if (!GnuGoAvailable()) {
-    std::fprintf(stderr, "GNU Go is not installed at %s\n", kGnuGoPath);
+    std::fprintf(stderr, "GNU Go is not installed at %s\n", GnuGoPath);
     return 1;
   }
   const Stream stream = MakeStream(commands, seed);
   std::printf("stream: %d commands (%d play, %d undo), seed %u\n", stream.commands,
               stream.commands - stream.undos, stream.undos, seed);
   const auto [our, gnugo] =
-      BestOfRuns({ours}, {kGnuGoPath, "--mode", "gtp", "--level", "0"}, stream);
+      BestOfRuns({ours}, {GnuGoPath, "--mode", "gtp", "--level", "0"}, stream);
   std::printf("zadada-gtp: %.3f s, %d refused\n", our.seconds, our.refused);
   std::printf("gnugo:      %.3f s, %d refused\n", gnugo.seconds, gnugo.refused);
   std::printf("ratio (gnugo / zadada-gtp): %.1f\n", gnugo.seconds / our.seconds);

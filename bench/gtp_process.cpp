@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 namespace {
-constexpr const char* kColumns = "ABCDEFGHJKLMNOPQRST";
+constexpr const char* ColumnLetters = "ABCDEFGHJKLMNOPQRST";
 
 void WriteAll(int fd, const std::string& bytes) {
   size_t done = 0;
@@ -23,27 +23,27 @@ void WriteAll(int fd, const std::string& bytes) {
 }  // namespace
 
 bool GnuGoAvailable() {
-  return ::access(kGnuGoPath, X_OK) == 0;
+  return ::access(GnuGoPath, X_OK) == 0;
 }
 
 std::string GtpVertex(int column, int row) {
   if (column < 0 || row < 0) return "pass";
   // Appended, not added: GCC 12 at -O3 warns (-Wrestrict) about a char string + a temporary.
-  std::string vertex(1, kColumns[column]);
+  std::string vertex(1, ColumnLetters[column]);
   vertex += std::to_string(19 - row);
   return vertex;
 }
 
 bool ParseGtpVertex(const std::string& vertex, int& column, int& row) {
   if (vertex.size() < 2 || vertex.size() > 3) return false;
-  const char* letter = std::strchr(kColumns, std::toupper(static_cast<unsigned char>(vertex[0])));
+  const char* letter = std::strchr(ColumnLetters, std::toupper(static_cast<unsigned char>(vertex[0])));
   if (letter == nullptr || *letter == '\0') return false;
   for (size_t i = 1; i < vertex.size(); ++i) {
     if (!std::isdigit(static_cast<unsigned char>(vertex[i]))) return false;
   }
   const int number = std::stoi(vertex.substr(1));
   if (number < 1 || number > 19) return false;
-  column = static_cast<int>(letter - kColumns);
+  column = static_cast<int>(letter - ColumnLetters);
   row = 19 - number;
   return true;
 }

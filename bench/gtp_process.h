@@ -6,7 +6,7 @@
 #include <vector>
 
 // Where Debian installs GNU Go.
-inline constexpr const char* kGnuGoPath = "/usr/games/gnugo";
+inline constexpr const char* GnuGoPath = "/usr/games/gnugo";
 
 // True when GNU Go is installed and executable; tests that need it skip themselves otherwise.
 bool GnuGoAvailable();

@@ -6,9 +6,9 @@
 
 namespace {
 // Recent stones a new try may land next to, and how far from them.
-constexpr int kRecentStones = 4;
-constexpr int32_t kReach = 2;
-constexpr int kAttemptsAtAnEmptyPoint = 4;
+constexpr int RecentStones = 4;
+constexpr int32_t Reach = 2;
+constexpr int AttemptsAtAnEmptyPoint = 4;
 }  // namespace
 
 uint32_t RandomPlay::Below(uint32_t n) {
@@ -21,10 +21,10 @@ PointToTry RandomPlay::ChoosePoint(const Zere19r19& board, const PlayArea& area)
   if (Percent(50) && PointInLastCapture(board, point)) return point;
   // Captures are what make the rare cases, and a capture that invites a snapback is rarer still.
   const Capture capture = CapturingPoint(board, area, point);
-  if (capture == Capture::kInvitingSnapback && Percent(75)) return point;
-  if (capture == Capture::kPlain && Percent(40)) return point;
+  if (capture == Capture::InvitingSnapback && Percent(75)) return point;
+  if (capture == Capture::Plain && Percent(40)) return point;
   // Occupied points are refused at once, so a few of them are worth trying and many are not.
-  for (int attempt = 0; attempt < kAttemptsAtAnEmptyPoint; ++attempt) {
+  for (int attempt = 0; attempt < AttemptsAtAnEmptyPoint; ++attempt) {
     if (!(Percent(75) && PointNearRecentStone(board, area, point))) point = UniformPoint(area);
     if (board.points[point.column][point.row].colour == Empty) break;
   }
@@ -48,7 +48,7 @@ bool RandomPlay::PointInLastCapture(const Zere19r19& board, PointToTry& point) {
       if (newest->captured[d] != nullptr) directions[count++] = d;
     }
     const int32_t d = directions[Below(count)];
-    point = PointToTry{newest->column + kDirectionColumn[d], newest->row + kDirectionRow[d]};
+    point = PointToTry{newest->column + DirectionColumn[d], newest->row + DirectionRow[d]};
     return true;
   }
   uint32_t pick = Below(static_cast<uint32_t>(newest->capturedStones));
@@ -83,7 +83,7 @@ RandomPlay::Capture RandomPlay::CapturingPoint(const Zere19r19& board, const Pla
   const uint32_t size = static_cast<uint32_t>(area.size);
   const uint32_t points = size * size;
   const uint32_t start = Below(points);
-  Capture found = Capture::kNone;
+  Capture found = Capture::None;
   for (uint32_t i = 0; i < points; ++i) {
     const uint32_t at = (start + i) % points;
     const int32_t column = area.left + static_cast<int32_t>(at % size);
@@ -93,11 +93,11 @@ RandomPlay::Capture RandomPlay::CapturingPoint(const Zere19r19& board, const Pla
     if (shape.capturedStones == 0) continue;
     if (InvitesSnapback(shape)) {
       point = PointToTry{column, row};
-      return Capture::kInvitingSnapback;
+      return Capture::InvitingSnapback;
     }
-    if (found == Capture::kNone) {
+    if (found == Capture::None) {
       point = PointToTry{column, row};
-      found = Capture::kPlain;
+      found = Capture::Plain;
     }
   }
   return found;
@@ -105,17 +105,17 @@ RandomPlay::Capture RandomPlay::CapturingPoint(const Zere19r19& board, const Pla
 
 bool RandomPlay::PointNearRecentStone(const Zere19r19& board, const PlayArea& area,
                                       PointToTry& point) {
-  const Zere19r19::gomove* recent[kRecentStones];
+  const Zere19r19::gomove* recent[RecentStones];
   int found = 0;
-  for (const Zere19r19::gomove* m = board.Newest(); m != nullptr && found < kRecentStones;
+  for (const Zere19r19::gomove* m = board.Newest(); m != nullptr && found < RecentStones;
        m = m->prev) {
     if (m->column >= 0) recent[found++] = m;
   }
   if (found == 0) return false;
   const Zere19r19::gomove* near = recent[Below(static_cast<uint32_t>(found))];
-  const uint32_t span = 2 * kReach + 1;
-  const int32_t column = near->column + static_cast<int32_t>(Below(span)) - kReach;
-  const int32_t row = near->row + static_cast<int32_t>(Below(span)) - kReach;
+  const uint32_t span = 2 * Reach + 1;
+  const int32_t column = near->column + static_cast<int32_t>(Below(span)) - Reach;
+  const int32_t row = near->row + static_cast<int32_t>(Below(span)) - Reach;
   point = PointToTry{std::clamp(column, area.left, area.left + area.size - 1),
                      std::clamp(row, area.top, area.top + area.size - 1)};
   return true;

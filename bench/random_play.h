@@ -48,7 +48,7 @@ class RandomPlay {
  private:
   PointToTry UniformPoint(const PlayArea& area);
   bool PointInLastCapture(const Zere19r19& board, PointToTry& point);
-  enum class Capture { kNone, kPlain, kInvitingSnapback };
+  enum class Capture { None, Plain, InvitingSnapback };
 
   // An empty point where the colour to move would capture, scanning from a random start and
   // preferring a capture that leaves the capturing stone to be taken back in a snapback.

@@ -49,16 +49,16 @@ void Zere19r19::Reset() {
   freeListNodes = nullptr;
   emptyList = listNodePool_.Make();
   emptyList->listNext = nullptr;
-  for (int32_t c = 0; c < BoardLines; ++c) {
-    for (int32_t r = 0; r < BoardLines; ++r) {
-      BoardPoint& point = points[c][r];
+  for (int32_t column = 0; column < BoardLines; ++column) {
+    for (int32_t row = 0; row < BoardLines; ++row) {
+      BoardPoint& point = points[column][row];
       point.colour = Empty;
-      point.column = c;
-      point.row = r;
+      point.column = column;
+      point.row = row;
       point.territoryMark = 0;
       point.libertyMark = 0;
-      point.x = PixelX(c, originX_);
-      point.y = PixelY(r, originY_);
+      point.x = PixelX(column, originX_);
+      point.y = PixelY(row, originY_);
       point.stone = nullptr;
     }
   }

@@ -12,7 +12,7 @@
 namespace {
 
 // A record list longer than every record the board could hold has a cycle.
-constexpr int kWalkLimit = 100000;
+constexpr int WalkLimit = 100000;
 
 std::string At(int32_t column, int32_t row) {
   std::ostringstream text;
@@ -102,11 +102,11 @@ class Checker {
   }
 
   bool CheckPoints() {
-    for (int32_t c = 0; c < BoardLines; ++c) {
-      for (int32_t r = 0; r < BoardLines; ++r) {
-        const BoardPoint& point = board_.points[c][r];
-        const auto where = [c, r] { return "point " + At(c, r); };
-        if (point.column != c || point.row != r)
+    for (int32_t column = 0; column < BoardLines; ++column) {
+      for (int32_t row = 0; row < BoardLines; ++row) {
+        const BoardPoint& point = board_.points[column][row];
+        const auto where = [column, row] { return "point " + At(column, row); };
+        if (point.column != column || point.row != row)
           return Report(where() + ": records its place wrong");
         if (point.libertyMark != 0) return Report(where() + ": libertyMark left set");
         if (point.colour != Empty && point.colour != Black && point.colour != White) {
@@ -117,13 +117,13 @@ class Checker {
         }
         if (point.stone == nullptr) continue;
         const StoneNode& stone = *point.stone;
-        if (stone.colour != point.colour || stone.column != c || stone.row != r) {
+        if (stone.colour != point.colour || stone.column != column || stone.row != row) {
           return Report(where() + ": its stone says " + At(stone.column, stone.row) + " colour " +
                         std::to_string(stone.colour));
         }
         bool sameGroupAsNeighbours = true;
-        ForEachNeighbour(c, r, [&](int32_t nc, int32_t nr) {
-          const BoardPoint& n = board_.points[nc][nr];
+        ForEachNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
+          const BoardPoint& n = board_.points[ncolumn][nrow];
           if (n.colour == point.colour && n.stone->group != stone.group) {
             sameGroupAsNeighbours = false;
           }
@@ -143,7 +143,7 @@ class Checker {
     int length = 0;
     const StoneNode* s = group->firstStone;
     do {
-      if (s == nullptr || ++length > kWalkLimit) return Report(where() + ": ring is broken");
+      if (s == nullptr || ++length > WalkLimit) return Report(where() + ": ring is broken");
       if (!stones_.Insert(s)) return Report(where() + ": a stone is in two places");
       if (s->group != group)
         return Report(where() + ": stone at " + At(s->column, s->row) + " points to another group");
@@ -162,8 +162,8 @@ class Checker {
     std::bitset<BoardLines * BoardLines> liberties;
     const StoneNode* s = group->firstStone;
     do {
-      ForEachNeighbour(s->column, s->row, [&](int32_t nc, int32_t nr) {
-        if (board_.points[nc][nr].colour == Empty) liberties.set(nc * BoardLines + nr);
+      ForEachNeighbour(s->column, s->row, [&](int32_t ncolumn, int32_t nrow) {
+        if (board_.points[ncolumn][nrow].colour == Empty) liberties.set(ncolumn * BoardLines + nrow);
       });
       s = s->next;
     } while (s != group->firstStone);
@@ -177,7 +177,7 @@ class Checker {
       int32_t stonesOnBoard = 0;
       int walked = 0;
       for (const StoneGroup* g = record.firstGroup; g != nullptr; g = g->next) {
-        if (++walked > kWalkLimit) return Report("group list has a cycle");
+        if (++walked > WalkLimit) return Report("group list has a cycle");
         if (!groups_.Insert(g)) return Report("a group is in two places");
         const auto where = [g] {
           return "group at " +
@@ -205,11 +205,11 @@ class Checker {
                       std::to_string(record.stonesOnBoard));
       }
     }
-    for (int32_t c = 0; c < BoardLines; ++c) {
-      for (int32_t r = 0; r < BoardLines; ++r) {
-        const StoneNode* stone = board_.points[c][r].stone;
+    for (int32_t column = 0; column < BoardLines; ++column) {
+      for (int32_t row = 0; row < BoardLines; ++row) {
+        const StoneNode* stone = board_.points[column][row].stone;
         if (stone != nullptr && !groups_.Contains(stone->group)) {
-          return Report("point " + At(c, r) + ": its group is not in its colour's list");
+          return Report("point " + At(column, row) + ": its group is not in its colour's list");
         }
       }
     }
@@ -224,7 +224,7 @@ class Checker {
       return Report("history head's colour is not the newest record's");
     int32_t count = 0;
     for (const Zere19r19::gomove* m = head->prev; m != nullptr; m = m->prev) {
-      if (++count > kWalkLimit) return Report("history has a cycle");
+      if (++count > WalkLimit) return Report("history has a cycle");
       if (!moves_.Insert(m)) return Report("a history record is in two places");
       if (!CheckRecord(*m, count)) return false;
     }
@@ -267,17 +267,17 @@ class Checker {
   bool CheckFreeLists() {
     int walked = 0;
     for (const StoneGroup* g = free_.groups; g != nullptr; g = g->next) {
-      if (++walked > kWalkLimit || !groups_.Insert(g))
+      if (++walked > WalkLimit || !groups_.Insert(g))
         return Report("free group list is corrupt");
     }
     walked = 0;
     for (const StoneNode* s = free_.stones; s != nullptr; s = s->next) {
-      if (++walked > kWalkLimit || !stones_.Insert(s))
+      if (++walked > WalkLimit || !stones_.Insert(s))
         return Report("free stone list is corrupt");
     }
     walked = 0;
     for (const Zere19r19::gomove* m = free_.moves; m != nullptr; m = m->prev) {
-      if (++walked > kWalkLimit || m == board_.history || !moves_.Insert(m)) {
+      if (++walked > WalkLimit || m == board_.history || !moves_.Insert(m)) {
         return Report("free history list is corrupt");
       }
     }
@@ -324,8 +324,8 @@ PointSet Zere19r19::LibertiesOf(const StoneGroup& group) const {
   liberties.Clear();
   const StoneNode* s = group.firstStone;
   do {
-    ForEachNeighbour(s->column, s->row, [&](int32_t nc, int32_t nr) {
-      if (points[nc][nr].colour == Empty) liberties.Add(nc, nr);
+    ForEachNeighbour(s->column, s->row, [&](int32_t ncolumn, int32_t nrow) {
+      if (points[ncolumn][nrow].colour == Empty) liberties.Add(ncolumn, nrow);
     });
     s = s->next;
   } while (s != group.firstStone);

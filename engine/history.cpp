@@ -39,8 +39,8 @@ void Zere19r19::TakeBack(bool redraw) {
   const gomove* move = history->prev;
   if (move == nullptr) return;
   const int32_t colour = history->colour;
-  const int32_t x = move->column;
-  const int32_t y = move->row;
+  const int32_t column = move->column;
+  const int32_t row = move->row;
 
   if (redraw && move->lastCaptured != nullptr) {
     for (StoneGroup* group : move->captured) {
@@ -52,24 +52,24 @@ void Zere19r19::TakeBack(bool redraw) {
       } while (s != group->firstStone);
     }
   }
-  if (x >= 0) {
+  if (column >= 0) {
     // The reverse of TryMove's direction order: each ring split undoes the latest remaining join.
     // Only the directions with a capture or a join recorded have anything to undo.
     if (move->lastCaptured != nullptr || JoinedAny(*move)) {
       for (int32_t d = 3; d >= 0; --d) {
         if (move->captured[d] != nullptr || move->joinedStones[d] > 0)
-          UndoNeighbour(x, y, x + kDirectionColumn[d], y + kDirectionRow[d], d);
+          UndoNeighbour(column, row, column + DirectionColumn[d], row + DirectionRow[d], d);
       }
     }
-    ReturnLiberties(x, y);
-    BoardPoint& point = points[x][y];
+    ReturnLiberties(column, row);
+    BoardPoint& point = points[column][row];
     StoneNode* stone = point.stone;
     freeGroups = UnlinkGroup(stone->group, colour, freeGroups);
     stone->next = freeStones;
     freeStones = stone;
     point.colour = Empty;
     point.stone = nullptr;
-    if (redraw) view_->ErasePoint(*this, x, y);
+    if (redraw) view_->ErasePoint(*this, column, row);
   }
   PopMove();
   if (redraw && history->prev != nullptr) {

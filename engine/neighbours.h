@@ -7,8 +7,8 @@
 #include "engine/records.h"
 
 // Column and row offsets of directions 0..3.
-constexpr int32_t kDirectionColumn[4] = {1, 0, -1, 0};
-constexpr int32_t kDirectionRow[4] = {0, 1, 0, -1};
+constexpr int32_t DirectionColumn[4] = {1, 0, -1, 0};
+constexpr int32_t DirectionRow[4] = {0, 1, 0, -1};
 
 // Calls visit(ncolumn, nrow) for each neighbour of the point on the board, in direction order.
 // The point itself must be on the board, so each direction needs one bound tested, not four.

@@ -14,7 +14,7 @@ class RecordPool {
  public:
   // A new value-initialised record, owned by the pool until Release.
   Record* Make() {
-    if (chunks_.empty() || used_ == kChunkRecords) AddChunk();
+    if (chunks_.empty() || used_ == ChunkRecords) AddChunk();
     Record* record = &chunks_.back()[used_++];
     *record = Record{};
     return record;
@@ -39,15 +39,15 @@ class RecordPool {
 
   // How many records are alive: used by the consistency check to account for every one of them.
   std::size_t size() const {
-    return chunks_.empty() ? 0 : (chunks_.size() - 1) * kChunkRecords + used_;
+    return chunks_.empty() ? 0 : (chunks_.size() - 1) * ChunkRecords + used_;
   }
 
  private:
-  static constexpr std::size_t kChunkRecords = 64;
+  static constexpr std::size_t ChunkRecords = 64;
 
   // Kept out of line: it runs once per chunk, and Take's path through Make stays short.
   [[gnu::noinline]] void AddChunk() {
-    chunks_.push_back(std::make_unique_for_overwrite<Record[]>(kChunkRecords));
+    chunks_.push_back(std::make_unique_for_overwrite<Record[]>(ChunkRecords));
     used_ = 0;
   }
 

@@ -47,7 +47,7 @@ class PointSet {
   }
   // Adds every point of other.
   void Unite(const PointSet& other) {
-    for (int32_t i = 0; i < kWords; ++i)
+    for (int32_t i = 0; i < WordCount; ++i)
       words_[i] |= other.words_[i];
   }
   // How many points the set holds.
@@ -61,7 +61,7 @@ class PointSet {
   bool operator==(const PointSet& other) const = default;
 
  private:
-  static constexpr int32_t kWords = (BoardLines * BoardLines + 63) / 64;
+  static constexpr int32_t WordCount = (BoardLines * BoardLines + 63) / 64;
   static int32_t Word(int32_t column, int32_t row) { return (column * BoardLines + row) >> 6; }
   static uint64_t Bit(int32_t column, int32_t row) {
     return uint64_t{1} << ((column * BoardLines + row) & 63);
@@ -75,7 +75,7 @@ class PointSet {
     return static_cast<int32_t>((word * 0x0101010101010101) >> 56);
   }
 
-  uint64_t words_[kWords];
+  uint64_t words_[WordCount];
 };
 
 struct StoneNode;

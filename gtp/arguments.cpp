@@ -20,8 +20,8 @@ bool ParseFloat(std::string_view word, double& value) {
 
 bool KomiInRange(double komi) {
   // Beyond this no komi makes sense on 361 points; refusing it keeps scores readable.
-  constexpr double kLargestKomi = 1000.0;
-  return std::abs(komi) <= kLargestKomi;
+  constexpr double LargestKomi = 1000.0;
+  return std::abs(komi) <= LargestKomi;
 }
 
 bool ParseKomi(std::string_view word, double& komi) {

@@ -6,7 +6,7 @@
 namespace gtp {
 namespace {
 
-constexpr std::array kCommands = {
+constexpr std::array CommandList = {
     Command{"protocol_version", ProtocolVersion},
     Command{"name", Name},
     Command{"version", Version},
@@ -42,13 +42,13 @@ constexpr std::array kCommands = {
 }  // namespace
 
 std::span<const Command> CommandTable() {
-  return kCommands;
+  return CommandList;
 }
 
 Handler FindHandler(std::string_view name) {
-  const auto found = std::find_if(kCommands.begin(), kCommands.end(),
+  const auto found = std::find_if(CommandList.begin(), CommandList.end(),
                                   [name](const Command& command) { return command.name == name; });
-  return found == kCommands.end() ? nullptr : found->handler;
+  return found == CommandList.end() ? nullptr : found->handler;
 }
 
 }  // namespace gtp

@@ -9,18 +9,18 @@
 namespace gtp {
 namespace {
 
-constexpr int64_t kMostStandardStones = 9;
-constexpr int64_t kMostStones = BoardLines * BoardLines - 1;
+constexpr int64_t MostStandardStones = 9;
+constexpr int64_t MostStones = BoardLines * BoardLines - 1;
 
 // GTP's fixed placement on 19 x 19: the corners first, the sides' midpoints from six stones,
 // the centre for an odd number from five.
 std::vector<Vertex> StandardPoints(int64_t stones) {
-  constexpr int32_t kLow = 3, kMiddle = 9, kHigh = 15;  // The lines 4, 10 and 16 from an edge.
-  const Vertex corners[] = {{kLow, kHigh}, {kHigh, kLow}, {kLow, kLow}, {kHigh, kHigh}};
+  constexpr int32_t Low = 3, Middle = 9, High = 15;  // The lines 4, 10 and 16 from an edge.
+  const Vertex corners[] = {{Low, High}, {High, Low}, {Low, Low}, {High, High}};
   std::vector<Vertex> points(corners, corners + std::min<int64_t>(stones, 4));
-  if (stones >= 6) points.insert(points.end(), {{kLow, kMiddle}, {kHigh, kMiddle}});
-  if (stones >= 8) points.insert(points.end(), {{kMiddle, kHigh}, {kMiddle, kLow}});
-  if (stones >= 5 && stones % 2 == 1) points.push_back({kMiddle, kMiddle});
+  if (stones >= 6) points.insert(points.end(), {{Low, Middle}, {High, Middle}});
+  if (stones >= 8) points.insert(points.end(), {{Middle, High}, {Middle, Low}});
+  if (stones >= 5 && stones % 2 == 1) points.push_back({Middle, Middle});
   return points;
 }
 
@@ -54,7 +54,7 @@ Reply PlaceStandard(GameState& state, const Args& args, int64_t mostStones) {
   if (args.size() != 1 || !ParseInteger(args[0], stones)) return SyntaxError();
   if (stones < 2 || stones > mostStones) return Failure("invalid number of stones");
   if (state.board->moveCount != 0) return Failure("board not empty");
-  const std::vector<Vertex> points = StandardPoints(std::min(stones, kMostStandardStones));
+  const std::vector<Vertex> points = StandardPoints(std::min(stones, MostStandardStones));
   const Reply placed = PlaceHandicap(state, points);
   return placed.ok ? Success(VertexTexts(points)) : placed;
 }
@@ -71,12 +71,12 @@ bool HasPassOrRepeat(const std::vector<Vertex>& points) {
 }  // namespace
 
 Reply FixedHandicap(GameState& state, const Args& args) {
-  return PlaceStandard(state, args, kMostStandardStones);
+  return PlaceStandard(state, args, MostStandardStones);
 }
 
 Reply PlaceFreeHandicap(GameState& state, const Args& args) {
   // GTP lets the engine place fewer stones than asked; it places at most the standard nine.
-  return PlaceStandard(state, args, kMostStones);
+  return PlaceStandard(state, args, MostStones);
 }
 
 Reply SetFreeHandicap(GameState& state, const Args& args) {
@@ -86,7 +86,7 @@ Reply SetFreeHandicap(GameState& state, const Args& args) {
   }
   if (state.board->moveCount != 0) return Failure("board not empty");
   const auto stones = static_cast<int64_t>(points.size());
-  if (stones < 2 || stones > kMostStones || HasPassOrRepeat(points)) {
+  if (stones < 2 || stones > MostStones || HasPassOrRepeat(points)) {
     return Failure("bad vertex list");
   }
   return PlaceHandicap(state, points);

@@ -12,7 +12,7 @@
 namespace gtp {
 namespace {
 
-constexpr std::string_view kColumnHeader = "   A B C D E F G H J K L M N O P Q R S T";
+constexpr std::string_view ColumnHeader = "   A B C D E F G H J K L M N O P Q R S T";
 
 // Stones colour has captured, summed over its history records.
 int32_t CapturesBy(const Zere19r19& board, int32_t colour) {
@@ -73,9 +73,9 @@ std::string GroupLines(const Zere19r19& board) {
       if (stone == nullptr || std::count(listed.begin(), listed.end(), stone->group) > 0) continue;
       listed.push_back(stone->group);
       if (!lines.empty()) lines += '\n';
-      lines += VertexList([&](int32_t c, int32_t r) {
-        return board.points[c][r].stone != nullptr &&
-               board.points[c][r].stone->group == stone->group;
+      lines += VertexList([&](int32_t memberColumn, int32_t memberRow) {
+        const StoneNode* member = board.points[memberColumn][memberRow].stone;
+        return member != nullptr && member->group == stone->group;
       });
     }
   }
@@ -88,13 +88,13 @@ Reply ShowBoard(GameState& state, const Args& args) {
   if (!args.empty()) return SyntaxError();
   const Zere19r19& board = *state.board;
   // Appended piece by piece: GCC 12 at -O3 warns (-Wrestrict) about "\n" + a temporary string.
-  std::string text = "\n" + std::string(kColumnHeader);
+  std::string text = "\n" + std::string(ColumnHeader);
   for (int32_t row = 0; row < BoardLines; ++row) {
     text += '\n';
     text += BoardLine(board, row);
   }
   text += '\n';
-  text += kColumnHeader;
+  text += ColumnHeader;
   text += "\nBlack (X) has captured " + std::to_string(CapturesBy(board, Black)) + " stones";
   text += "\nWhite (O) has captured " + std::to_string(CapturesBy(board, White)) + " stones";
   return Success(text);

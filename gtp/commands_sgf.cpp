@@ -15,13 +15,13 @@ namespace gtp {
 namespace {
 
 // Larger files are no game records of one 19 x 19 game; refusing them bounds what a load reads.
-constexpr std::uintmax_t kLargestRecord = 16 * 1024 * 1024;
+constexpr std::uintmax_t LargestRecord = 16 * 1024 * 1024;
 
 bool ReadWholeFile(const std::string& path, std::string& text) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return false;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > kLargestRecord) return false;
+  if (error || size > LargestRecord) return false;
   std::ifstream file(path, std::ios::binary);
   std::ostringstream contents;
   contents << file.rdbuf();

@@ -34,7 +34,7 @@ std::string RespondTo(const InputLine& line, GameState& state) {
 }
 
 void RunGtp(std::istream& in, std::ostream& out, GameState& state) {
-  LineReader reader(in, kLongestLine);
+  LineReader reader(in, LongestLine);
   while (!state.quit) {
     const std::optional<InputLine> line = reader.Next();
     if (!line) return;

@@ -13,7 +13,7 @@ namespace gtp {
 
 // The longest input line answered as a command; no command of this program comes near it, and
 // anything longer is answered with an error without being kept in memory whole.
-inline constexpr std::size_t kLongestLine = 64 * 1024;
+inline constexpr std::size_t LongestLine = 64 * 1024;
 
 // The whole response to one input line, from the status character to the closing empty line;
 // empty for a line that gets no response (blank, or only a comment).

@@ -8,7 +8,7 @@
 namespace gtp {
 namespace {
 
-constexpr std::string_view kColumnLetters = "ABCDEFGHJKLMNOPQRST";
+constexpr std::string_view ColumnLetters = "ABCDEFGHJKLMNOPQRST";
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
   return std::equal(text.begin(), text.end(), lower.begin(), lower.end(), [](char a, char b) {
@@ -41,7 +41,7 @@ bool ParseVertex(std::string_view text, Vertex& vertex) {
   }
   if (text.size() < 2 || text.size() > 3) return false;
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-  const size_t column = kColumnLetters.find(letter);
+  const size_t column = ColumnLetters.find(letter);
   if (column == std::string_view::npos) return false;
   int32_t number = 0;
   for (char digit : text.substr(1)) {
@@ -57,7 +57,7 @@ bool ParseVertex(std::string_view text, Vertex& vertex) {
 
 std::string VertexText(int32_t column, int32_t row) {
   if (column < 0 || row < 0) return "pass";
-  return kColumnLetters[static_cast<size_t>(column)] + std::to_string(BoardLines - row);
+  return ColumnLetters[static_cast<size_t>(column)] + std::to_string(BoardLines - row);
 }
 
 }  // namespace gtp

@@ -13,8 +13,8 @@ bool FindLiberty(Zere19r19& board, const StoneGroup& group, BoardPoint*& liberty
   StoneNode* stone = group.firstStone;
   do {
     for (int32_t d = 0; d < 4; ++d) {
-      const int32_t column = stone->column + kDirectionColumn[d];
-      const int32_t row = stone->row + kDirectionRow[d];
+      const int32_t column = stone->column + DirectionColumn[d];
+      const int32_t row = stone->row + DirectionRow[d];
       if (OnBoard(column, row) && board.points[column][row].colour == Empty) {
         liberty = &board.points[column][row];
         next = stone;
@@ -26,25 +26,25 @@ bool FindLiberty(Zere19r19& board, const StoneGroup& group, BoardPoint*& liberty
   return false;
 }
 
-// How many points of column c are empty. Counted without a branch per point: on a board in play
+// How many points of the column are empty. Counted without a branch per point: on a board in play
 // whether a point is empty is as good as random, and a whole column is skipped at a time.
-int32_t EmptyInColumn(const Zere19r19& board, int32_t c) {
+int32_t EmptyInColumn(const Zere19r19& board, int32_t column) {
   int32_t count = 0;
 #pragma GCC unroll 19
-  for (const BoardPoint& point : board.points[c])
+  for (const BoardPoint& point : board.points[column])
     count += static_cast<int32_t>(point.colour == Empty);
   return count;
 }
 
 // Empty point n (0 = the first) of the column-by-column scan; null if there is none.
 BoardPoint* FirstEmptyPoint(Zere19r19& board, int32_t n) {
-  for (int32_t c = 0; c < BoardLines; ++c) {
-    const int32_t inColumn = EmptyInColumn(board, c);
+  for (int32_t column = 0; column < BoardLines; ++column) {
+    const int32_t inColumn = EmptyInColumn(board, column);
     if (n >= inColumn) {
       n -= inColumn;
       continue;
     }
-    for (BoardPoint& point : board.points[c]) {
+    for (BoardPoint& point : board.points[column]) {
       if (point.colour == Empty && n-- == 0) return &point;
     }
   }
@@ -54,14 +54,14 @@ BoardPoint* FirstEmptyPoint(Zere19r19& board, int32_t n) {
 // Empty point n (0 = the last) of the column-by-column scan, counted back from its end; null if
 // there is none.
 BoardPoint* LastEmptyPoint(Zere19r19& board, int32_t n) {
-  for (int32_t c = BoardLines - 1; c >= 0; --c) {
-    const int32_t inColumn = EmptyInColumn(board, c);
+  for (int32_t column = BoardLines - 1; column >= 0; --column) {
+    const int32_t inColumn = EmptyInColumn(board, column);
     if (n >= inColumn) {
       n -= inColumn;
       continue;
     }
-    for (int32_t r = BoardLines - 1; r >= 0; --r) {
-      BoardPoint& point = board.points[c][r];
+    for (int32_t row = BoardLines - 1; row >= 0; --row) {
+      BoardPoint& point = board.points[column][row];
       if (point.colour == Empty && n-- == 0) return &point;
     }
   }

@@ -12,7 +12,7 @@ namespace sgf {
 namespace {
 
 // Game information carried from a record to the records written from it.
-constexpr std::array<std::string_view, 10> kKeptInfo = {"GN", "PB", "PW", "BR", "WR",
+constexpr std::array<std::string_view, 10> KeptInfo = {"GN", "PB", "PW", "BR", "WR",
                                                         "DT", "EV", "PC", "RU", "GC"};
 
 // One property as written: its identifier and its values, escapes resolved.
@@ -36,12 +36,12 @@ bool ParsePoint(std::string_view value, int32_t& column, int32_t& row) {
 
 // A property as a message may quote it: short, on one line, printable.
 std::string Quoted(std::string_view ident, std::string_view value) {
-  constexpr size_t kLongestQuote = 8;
+  constexpr size_t LongestQuote = 8;
   std::string text(ident);
   text += '[';
-  for (char c : value.substr(0, kLongestQuote))
+  for (char c : value.substr(0, LongestQuote))
     text += std::isprint(static_cast<unsigned char>(c)) ? c : '?';
-  return text + (value.size() > kLongestQuote ? "...]" : "]");
+  return text + (value.size() > LongestQuote ? "...]" : "]");
 }
 
 template <typename Number>
@@ -180,7 +180,7 @@ class SgfReader {
       record_->handicap = handicap;
     }
     if (ident == "RE") record_->result = value;
-    if (std::find(kKeptInfo.begin(), kKeptInfo.end(), ident) != kKeptInfo.end()) {
+    if (std::find(KeptInfo.begin(), KeptInfo.end(), ident) != KeptInfo.end()) {
       record_->info.emplace_back(ident, value);
     }
     return std::nullopt;

@@ -6,7 +6,7 @@ namespace sgf {
 namespace {
 
 // Moves per line of the record, so that long games stay readable in an editor.
-constexpr int kMovesPerLine = 10;
+constexpr int MovesPerLine = 10;
 
 // A number as SGF's Real: "6.5", "-3", "0".
 std::string RealText(double value) {
@@ -51,9 +51,9 @@ std::string RootNode(const GameRecord& record) {
 
 std::string WriteSgf(const GameRecord& record) {
   std::string text = RootNode(record);
-  int onLine = kMovesPerLine;
+  int onLine = MovesPerLine;
   for (const Move& move : record.moves) {
-    if (onLine == kMovesPerLine) {
+    if (onLine == MovesPerLine) {
       text += '\n';
       onLine = 0;
     }

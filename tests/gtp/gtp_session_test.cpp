@@ -49,8 +49,8 @@ const std::vector<Row> kSession = {
     {"7", "?7 syntax error\n\n"},
     {"-8 name", "? unknown command\n\n"},
     {"9 protocol_version extra", "?9 syntax error\n\n"},
-    {"10 name" + std::string(gtp::kLongestLine - 7, ' '), "=10 Zada Da\n\n"},
-    {"11 name" + std::string(gtp::kLongestLine - 6, ' '), "?11 line too long\n\n"},
+    {"10 name" + std::string(gtp::LongestLine - 7, ' '), "=10 Zada Da\n\n"},
+    {"11 name" + std::string(gtp::LongestLine - 6, ' '), "?11 line too long\n\n"},
     {"list_commands",
      "= protocol_version\nname\nversion\nknown_command\nlist_commands\nquit\nboardsize\n"
      "clear_board\nkomi\nfixed_handicap\nplace_free_handicap\nset_free_handicap\ntime_settings\n"
