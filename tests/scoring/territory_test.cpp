@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "scoring/territory.h"
 #include "engine/board.h"
 #include "player/computer_player.h"
+#include "scoring/territory.h"
 #include "tests/support/diagram.h"
 
 namespace {
@@ -79,21 +79,21 @@ struct Row {
 
 // Black closes the corner (0, 0)-(1, 0), the corner (18, 0), the edge points (0, 5), (0, 6) and
 // the point (10, 3); the rest of the board also touches White's stone at (15, 5).
-constexpr std::initializer_list<const char*> kClosed{
+constexpr std::initializer_list<const char*> Closed{
     "..X..............X.", "XXX...............X", "..........X", ".........X.X",
     "X.........X",         ".X.............O",    ".X",          "X"};
 // A White stone inside Black's wall: the region inside is neutral, the outside is Black's.
-constexpr std::initializer_list<const char*> kInvaded{".....X", "..O..X", ".....X", "XXXXXX"};
+constexpr std::initializer_list<const char*> Invaded{".....X", "..O..X", ".....X", "XXXXXX"};
 
-constexpr Row kRows[] = {
+constexpr Row Regions[] = {
     {"EmptyBoardBlack", {}, Black, 0, true},
     {"EmptyBoardWhite", {}, White, 0, true},
     {"OneStoneOwnsTheBoard", {"X"}, Black, 360, true},
     {"NoStonesNoClaimButSettled", {"X"}, White, 0, true},
     {"OneStoneEachIsNeutral", {"", "", "X.....O"}, Black, 0, false},
-    {"RegionsClosedByStonesAndEdge", kClosed, Black, 6, false},
-    {"EnemyStoneInsideMakesItNeutral", kInvaded, Black, 361 - 9 - 15, false},
-    {"EnemyStoneInsideClaimsNothing", kInvaded, White, 0, false},
+    {"RegionsClosedByStonesAndEdge", Closed, Black, 6, false},
+    {"EnemyStoneInsideMakesItNeutral", Invaded, Black, 361 - 9 - 15, false},
+    {"EnemyStoneInsideClaimsNothing", Invaded, White, 0, false},
 };
 
 class WorkedRegions : public testing::TestWithParam<Row> {};
@@ -108,7 +108,7 @@ TEST_P(WorkedRegions, Count) {
   EXPECT_TRUE(outcome == FloodFill(board, row.colour)) << Diagram(board);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, WorkedRegions, testing::ValuesIn(kRows),
+INSTANTIATE_TEST_SUITE_P(Rows, WorkedRegions, testing::ValuesIn(Regions),
                          [](const testing::TestParamInfo<Row>& row) { return row.param.name; });
 
 // Every position of a few seeded games of the computer against itself, both colours.
