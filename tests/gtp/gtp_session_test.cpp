@@ -109,9 +109,9 @@ const std::vector<Row> Session = {
     {"undo\nundo\nundo\nundo", Times(3, Ok) + "? cannot undo\n\n"},
     {"list_stones b", "= B1 A2\n\n"},
     // A record failing part-way leaves the game as it was; loaded setup stones are its floor.
-    {"loadsgf " ZADADA_DATA "/illegal_move.sgf\nloadsgf /nonexistent.sgf\nloadsgf " + GameFile +
-         " 0",
-     "? illegal move: W[aa] (move 4)\n\n? cannot open file\n\n" + SyntaxError},
+    {"loadsgf " ZADADA_DATA "/illegal_move.sgf", "? illegal move: W[aa] (move 4)\n\n"},
+    {"loadsgf /nonexistent.sgf\nloadsgf " + GameFile + " 0",
+     "? cannot open file\n\n" + SyntaxError},
     {"list_stones b\nlist_stones w\nfinal_score", "= B1 A2\n\n= \n\n= B+360.5\n\n"},
     {"loadsgf " ZADADA_DATA "/setup.sgf 1\nloadsgf " ZADADA_DATA "/setup.sgf",
      "= black\n\n= white\n\n"},
