@@ -49,41 +49,32 @@ constexpr DiagramRows KoTaken{"", "", "", "", "", ".....O"};
 // open points at (3, 3) and (4, 3).
 constexpr DiagramRows Eyes{".X.X", "XXXX", "X.XX", "XXX.."};
 
+// Black's joint capture at (0, 1) yields to a larger group of either colour whose last liberty is
+// (14, 0).
+constexpr DiagramRows LargerEnemy{"OXX......XOOOO.", ".OOX......XXXX", ".XX.."};
+constexpr DiagramRows LargerOwn{"OXX......OXXXX.", ".OOX......OOOO", ".XX.."};
+// Black's three would keep one liberty, its lone stone at (6, 0) is smaller than White's three.
+constexpr DiagramRows NoGoodEscape{"XXX..OXO.XOOO.", "OOOO......XXX"};
+// Black takes White's stone at (5, 5) at (6, 5), where its own stone is left in atari.
+constexpr DiagramRows LoneTaker{"", "", "", "", ".....XO", "....XO.O", ".....XO"};
 // Black's pair at (3, 0), (4, 0) touches two White pairs in atari of equal score: the one met first
 // walking the pair's ring is taken.
 constexpr DiagramRows TwoEqualPairs{".OOXXOO.", ".XX.OXX.", "....."};
 
 constexpr Row Rows[] = {
     {"joint capture outweighing both largest groups", {"OXX..", ".OOX.", ".XX.."}, {}, {0, 1}},
-    {"joint capture yields to a larger enemy group",
-     {"OXX......XOOOO.", ".OOX......XXXX", ".XX.."},
-     {},
-     {14, 0}},
-    {"joint capture yields to a larger own group",
-     {"OXX......OXXXX.", ".OOX......OOOO", ".XX.."},
-     {},
-     {14, 0}},
-    {"joint capture needs two liberties for the capturing stone",
-     {".OOXX", "OXXO.", ".O..."},
-     {},
-     {2, 2}},
+    {"joint capture yields to a larger enemy group", LargerEnemy, {}, {14, 0}},
+    {"joint capture yields to a larger own group", LargerOwn, {}, {14, 0}},
+    {"joint capture needs two liberties left", {".OOXX", "OXXO.", ".O..."}, {}, {2, 2}},
     {"of equal joint captures the first found", TwoEqualPairs, {}, {7, 0}},
     {"escape: four after three replaces it", Three, Four, {0, 9}},
     {"escape: three after four is not tried", Four, Three, {0, 9}},
     {"escape: of equal groups the first listed (top)", Three, OtherThree, {3, 0}},
     {"escape: of equal groups the first listed (side)", OtherThree, Three, {0, 8}},
     {"escape threshold is the whole extended group", {"XXX.XX", "OOO"}, Four, {3, 0}},
-    // Black's three would keep one liberty, its lone stone at (6, 0) is smaller than White's three.
-    {"escape: nothing acceptable, random step follows, no capture tried",
-     {"XXX..OXO.XOOO.", "OOOO......XXX"},
-     {},
-     RandomDraw,
-     {{3, 0}}},
+    {"escape: none acceptable, random step, no capture", NoGoodEscape, {}, RandomDraw, {{3, 0}}},
     {"capture: a lone stone left in atari takes three", {"OOO.O..OXO", "XXXO."}, {}, {3, 0}},
-    {"capture: a lone stone left in atari takes one",
-     {"", "", "", "", ".....XO", "....XO.O", ".....XO"},
-     {},
-     {6, 5}},
+    {"capture: a lone stone left in atari takes one", LoneTaker, {}, {6, 5}},
     {"capture: of equal groups the first listed (top)", TopPair, SidePair, {2, 0}},
     {"capture: of equal groups the first listed (side)", SidePair, TopPair, {0, 4}},
     {"capture passes over a ko recapture", KoShape, KoTaken, RandomDraw, {{6, 5}}},
