@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -62,8 +61,7 @@ bool Apply(Zere19r19& board, const std::string& play) {
   }
   const bool trial = play[0] == '?';
   const int32_t colour = play[trial] == 'X' ? Black : White;
-  int column = 0;
-  int row = 0;
+  int column = 0, row = 0;
   if (std::sscanf(play.c_str() + trial + 1, "%d,%d", &column, &row) != 2) {
     board.Pass(colour);
     return true;

@@ -176,9 +176,7 @@ TEST(SelfPlay, EveryDecisionAddsOneRecordAndLeavesNoTrialStone) {
     ASSERT_EQ(board.Record(Black).stonesOnBoard + board.Record(White).stonesOnBoard,
               stones + placed - move.capturedStones)
         << before;
-    if (placed == 1) {
-      ASSERT_EQ(before[move.row * (BoardLines + 1) + move.column], '.');
-    }
+    ASSERT_TRUE(placed == 0 || before[move.row * (BoardLines + 1) + move.column] == '.') << before;
     passes = placed == 1 ? 0 : passes + 1;
     captures += move.capturedStones > 0 ? 1 : 0;
   }

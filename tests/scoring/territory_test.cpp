@@ -30,8 +30,7 @@ Outcome FloodFill(const Zere19r19& board, int32_t colour) {
       if (seen[c][r] || board.points[c][r].colour != Empty) continue;
       std::vector<std::pair<int32_t, int32_t>> region{{c, r}};
       seen[c][r] = true;
-      bool own = false;
-      bool foreign = false;
+      bool own = false, foreign = false;
       for (size_t i = 0; i < region.size(); ++i) {
         const auto [pc, pr] = region[i];
         for (const auto& [nc, nr] :
@@ -62,10 +61,9 @@ Outcome Count(Zere19r19& board, int32_t colour) {
   Outcome outcome;
   outcome.settled = CountTerritory(board, colour);
   outcome.count = board.Record(colour).territoryCount;
-  for (int32_t c = 0; c < BoardLines; ++c) {
-    for (int32_t r = 0; r < BoardLines; ++r)
-      outcome.marks[c][r] = board.points[c][r].territoryMark;
-  }
+  for (int32_t p = 0; p < BoardLines * BoardLines; ++p)
+    outcome.marks[p / BoardLines][p % BoardLines] =
+        board.points[p / BoardLines][p % BoardLines].territoryMark;
   return outcome;
 }
 
@@ -96,20 +94,17 @@ constexpr Row Regions[] = {
     {"EnemyStoneInsideClaimsNothing", Invaded, White, 0, false},
 };
 
-class WorkedRegions : public testing::TestWithParam<Row> {};
-
-TEST_P(WorkedRegions, Count) {
-  const Row& row = GetParam();
-  Zere19r19 board;
-  PlaceDiagram(board, row.diagram);
-  const Outcome outcome = Count(board, row.colour);
-  EXPECT_EQ(outcome.count, row.count);
-  EXPECT_EQ(outcome.settled, row.settled);
-  EXPECT_TRUE(outcome == FloodFill(board, row.colour)) << Diagram(board);
+TEST(WorkedRegions, Count) {
+  for (const Row& row : Regions) {
+    SCOPED_TRACE(row.name);
+    Zere19r19 board;
+    PlaceDiagram(board, row.diagram);
+    const Outcome outcome = Count(board, row.colour);
+    EXPECT_EQ(outcome.count, row.count);
+    EXPECT_EQ(outcome.settled, row.settled);
+    EXPECT_TRUE(outcome == FloodFill(board, row.colour)) << Diagram(board);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, WorkedRegions, testing::ValuesIn(Regions),
-                         [](const testing::TestParamInfo<Row>& row) { return row.param.name; });
 
 // Every position of a few seeded games of the computer against itself, both colours.
 TEST(AreaCount, AgreesWithAPlainFloodFillOnPositionsOfSeededGames) {
