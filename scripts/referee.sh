@@ -23,10 +23,9 @@ ask() {
   local -n engine=$1
   shift
   echo "$*" >&"${engine[1]}"
-  local line
+  local line status
   IFS= read -r line <&"${engine[0]}" || fail "$* got no answer"
-  local status=${line:0:1}
-  reply=${line:2}
+  status=${line:0:1} reply=${line:2}
   while IFS= read -r line <&"${engine[0]}" && [[ -n $line ]]; do reply+=" $line"; done
   [[ $status == "=" ]]
 }

@@ -1,7 +1,10 @@
 // The real main window driven by the mouse on its board and buttons and read back from its pixels
-// and texts; its menus and the windows of the Help menu; a start without its pictures.
+// and texts; its menus and the windows of the Help menu; game files, the result line, the point
+// marks and the signal of a refused click; a start without its pictures.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QMap>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -10,6 +13,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/game_file.h"
 #include "app/program.h"
 #include "player/computer_player.h"
 
@@ -17,6 +21,8 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
   std::unique_ptr<ProgramWindows> windows_;
+  QTemporaryDir folder_;
+  QString box_;  // The title, text and icon of the last message box accepted.
 
   TForm1& Form() { return windows_->Form1; }
   const BoardCanvas& Canvas() { return Form().Canvas(); }
@@ -29,6 +35,26 @@ class MainWindowTest : public QObject {
 
   QImage Shown(const char* name) {
     return Find(name)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  }
+
+  QString Text(const char* name) { return Find<QLabel>(name)->text(); }
+  void Press(const char* button) { QTest::mouseClick(Find(button), Qt::LeftButton); }
+  void Click(int32_t column, int32_t row) {
+    QTest::mouseClick(Find("Image1"), Qt::LeftButton, {}, QPoint(PixelX(column), PixelY(row)));
+  }
+
+  QString FileWith(const char* name, const QByteArray& text) {
+    QFile file(folder_.filePath(QString::fromLatin1(name)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) qFatal("cannot write");
+    return file.fileName();
+  }
+
+  void AcceptNextBox() {
+    QTimer::singleShot(0, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      box_ = box->windowTitle() + '|' + box->text() + '|' + QString::number(box->icon());
+      box->accept();
+    });
   }
 
   // The clean board with each stone's picture centred on its intersection, the newest one marked.
@@ -51,7 +77,7 @@ class MainWindowTest : public QObject {
   void CheckShown(const QString& texts) {
     QStringList shown;
     for (const char* label : {"StaticText3", "Black_Terr", "White_Terr", "StaticText1"})
-      shown << Find<QLabel>(label)->text();
+      shown << Text(label);
     QCOMPARE(shown.join(' '), texts);
     QCOMPARE(Shown("Image1"), Expected());
   }
@@ -91,7 +117,7 @@ class MainWindowTest : public QObject {
                               {"Button2", "8 4 4 "},
                               {"Button3", "0 0 0 "}};
     for (const auto& [button, texts] : steps) {
-      QTest::mouseClick(Find(button), Qt::LeftButton);
+      Press(button);
       CheckShown(texts);
     }
   }
@@ -131,20 +157,79 @@ class MainWindowTest : public QObject {
     QCOMPARE(Find("Image1")->geometry(), QRect(16, 24, 345, 375));
   }
 
+  // Black's and White's setup stones, then two moves; Undo stops at the setup stones.
+  void OpenedGameSavesAgainAndKeepsItsSetup() {
+    const QString opened = FileWith("in.sgf", "(;GM[1]SZ[19]PB[Ann]AB[dd][pp]AW[dp];B[qd];W[cc])");
+    QVERIFY(Form().OpenGameFile(opened));
+    QCOMPARE(Text("StaticText3"), QStringLiteral("5"));
+    QCOMPARE(Form().Controller().SideToMove(), Black);
+    const QString saved = FileWith("out.sgf", "an older file");
+    QVERIFY(Form().SaveGameFile(saved));
+    const sgf::GameRecord original = ReadGameFile(opened).record, copy = ReadGameFile(saved).record;
+    QVERIFY(copy.setup == original.setup && copy.moves == original.moves &&
+            copy.info == original.info);
+    for (int undo = 0; undo < 3; ++undo)
+      Press("Button2");
+    QCOMPARE(Board().moveCount, 3);
+  }
+
+  // The record's first move would stand; its second is refused, and nothing of it reaches the
+  // board.
+  void IllegalRecordLeavesTheGameAsItWas() {
+    Click(3, 3);
+    const QImage before = Shown("Image1");
+    AcceptNextBox();
+    QVERIFY(!Form().OpenGameFile(FileWith("bad.sgf", "(;GM[1]SZ[19];B[pp];W[pp])")));
+    QVERIFY2(box_.contains(QStringLiteral("bad.sgf")) &&
+                 box_.contains(QStringLiteral("illegal move: W[pp] (move 2)")),
+             qPrintable(box_));
+    QCOMPARE(Board().moveCount, 1);
+    QCOMPARE(Shown("Image1"), before);
+  }
+
+  void TwoPassesShowTheResultUntilTheNextCommand() {
+    Click(3, 3);
+    Press("Button1");
+    Press("Button1");
+    QCOMPARE(Text("StaticText1"), QStringLiteral("Black wins by 361 points"));
+    Press("Button2");
+    QCOMPARE(Text("StaticText1"), QStringLiteral("White passes"));
+  }
+
+  // Black closes the corner (0, 0), White the corner (18, 18): one empty point each.
+  void PointMarksAgreeWithTheCounters() {
+    for (const auto& [column, row] :
+         {std::pair{1, 0}, {17, 18}, {0, 1}, {18, 17}, {1, 1}, {17, 17}})
+      Click(column, row);
+    Find<QAction>("showPoints")->trigger();
+    const QImage shown = Shown("Image1");
+    QMap<QRgb, int32_t> marks;  // Empty points by the colour inside a mark, off the grid lines.
+    for (int32_t point = 0; point < BoardLines * BoardLines; ++point) {
+      const int32_t column = point / BoardLines, row = point % BoardLines;
+      if (Board().ColourAt(column, row) == Empty)
+        ++marks[shown.pixel(QPoint(PixelX(column), PixelY(row)) + QPoint(2, 2))];
+    }
+    QCOMPARE(QString::number(marks[qRgb(0, 0, 0)] + 3), Text("Black_Terr"));
+    QCOMPARE(QString::number(marks[qRgb(255, 255, 255)] + 3), Text("White_Terr"));
+  }
+
+  void RefusedClickIsSignalled() {
+    int refused = 0;
+    Form().Controller().SetRefusedClickSignal([&] { ++refused; });
+    Click(3, 3);
+    QCOMPARE(refused, 0);
+    Click(3, 3);
+    QCOMPARE(refused, 1);
+  }
+
   void StartWithoutItsPicturesFails() {
-    QString shown;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      shown = box->windowTitle() + '|' + box->text() + '|' + QString::number(box->icon());
-      box->accept();
-    });
+    AcceptNextBox();
     const QTemporaryDir empty;
     const QString before = QDir::currentPath();
     QDir::setCurrent(empty.path());
     QCOMPARE(RunProgram(empty.path()), 1);
     QDir::setCurrent(before);
-    QCOMPARE(shown,
-             "Zada Da|Cannot open file B-256.bmp.|" + QString::number(QMessageBox::Critical));
+    QCOMPARE(box_, "Zada Da|Cannot open file B-256.bmp.|" + QString::number(QMessageBox::Critical));
   }
 };
 

@@ -1,10 +1,8 @@
 // Hand-made positions where the rules bite, one row each, and what the board view is asked to
-// draw. Points are (column, row). Diagrams show the top-left corner from row 0, rows split by '/',
-// 'X' Black, 'O' White; their stones are set up with trial moves, one history record each.
+// draw. Points are (column, row); diagrams show the top-left corner, rows split by '/'.
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -13,6 +11,7 @@
 
 #include "engine/board.h"
 #include "tests/engine/observed_state.h"
+#include "tests/support/diagram.h"
 
 namespace {
 
@@ -26,9 +25,9 @@ struct WorkedCase {
   const char* liberties;  // "1,0=3": the group at (1, 0) has 3 liberties afterwards.
 };
 
-constexpr const char* kKo = ".XO./X.XO/.XO.";
+constexpr const char* KoShape = ".XO./X.XO/.XO.";
 
-constexpr WorkedCase kCases[] = {
+constexpr WorkedCase Cases[] = {
     {"corner capture", "OX", "X0,1", 1, 3, ".X/X.", "0,1=3 1,0=3"},
     {"retaking the corner is suicide", "OX", "X0,1 O0,0", -1, -1, "", "0,1=3"},
     {"edge capture", "XOX", "X1,1", 1, 3, "X.X/.X.", "1,1=4 0,0=2"},
@@ -43,31 +42,15 @@ constexpr WorkedCase kCases[] = {
     {"a lone stone among enemy stones is suicide", ".O./O.O/.O.", "X1,1", -1, -1, "",
      "1,0=3 0,1=3"},
     {"an occupied point is refused", "X", "O0,0", -1, -1, "", "0,0=2"},
-    {"ko taken", kKo, "O1,1", 1, 0, ".XO./XO.O/.XO.", "1,1=1"},
-    {"ko retaken at once is refused", kKo, "O1,1 X2,1", -1, -1, "", ""},
-    {"ko retaken after other moves", kKo, "O1,1 X9,9 O9,10 X2,1", 1, 2, ".XO./X.XO/.XO.", "2,1=1"},
-    {"ko retaken after a pass", kKo, "O1,1 X- X2,1", 1, 2, ".XO./X.XO/.XO.", "2,1=1"},
+    {"ko taken", KoShape, "O1,1", 1, 0, ".XO./XO.O/.XO.", "1,1=1"},
+    {"ko retaken at once is refused", KoShape, "O1,1 X2,1", -1, -1, "", ""},
+    {"ko retaken after other moves", KoShape, "O1,1 X9,9 O9,10 X2,1", 1, 2, ".XO./X.XO/.XO.",
+     "2,1=1"},
+    {"ko retaken after a pass", KoShape, "O1,1 X- X2,1", 1, 2, ".XO./X.XO/.XO.", "2,1=1"},
     {"two-stone group captured from the corner", ".OOX/OXX.", "X0,0", 2, 0, "X..X/OXX.",
      "0,0=1 0,1=1 1,1=5 3,0=3"},
     {"snapback", ".OOX/OXX.", "X0,0 O1,0", 1, 2, ".O.X/OXX.", "1,0=2"},
 };
-
-// Calls visit(column, row, colour) for each point of a diagram, whose rows are all as wide.
-template <typename Visit>
-void ForEachPoint(const char* diagram, Visit&& visit) {
-  const int32_t width = static_cast<int32_t>(std::strcspn(diagram, "/")) + 1;
-  for (int32_t i = 0; diagram[i] != '\0'; ++i) {
-    const char p = diagram[i];
-    if (p != '/') visit(i % width, i / width, p == 'X' ? Black : p == 'O' ? White : Empty);
-  }
-}
-
-// Sets up a diagram with trial moves, each row from the left.
-void Place(Zere19r19& board, const char* diagram) {
-  ForEachPoint(diagram, [&](int32_t x, int32_t y, int32_t colour) {
-    EXPECT_TRUE(colour == Empty || board.TryMove(x, y, colour, false)) << x << ',' << y;
-  });
-}
 
 // Plays "X3,4" (a committed move), "O-" (a pass), "?X3,4" (IsLegal), "U" or "u" (TakeBack with
 // or without redraw); false when the move is refused.
@@ -78,8 +61,7 @@ bool Apply(Zere19r19& board, const std::string& play) {
   }
   const bool trial = play[0] == '?';
   const int32_t colour = play[trial] == 'X' ? Black : White;
-  int column = 0;
-  int row = 0;
+  int column = 0, row = 0;
   if (std::sscanf(play.c_str() + trial + 1, "%d,%d", &column, &row) != 2) {
     board.Pass(colour);
     return true;
@@ -88,10 +70,10 @@ bool Apply(Zere19r19& board, const std::string& play) {
 }
 
 TEST(WorkedPositions, EachRowPlaysOutAsTheRulesSay) {
-  for (const WorkedCase& c : kCases) {
+  for (const WorkedCase& c : Cases) {
     SCOPED_TRACE(c.name);
     Zere19r19 board;
-    Place(board, c.diagram);
+    PlaceDiagram(board, {c.diagram});
     std::istringstream playText(c.plays);
     const std::vector<std::string> plays{std::istream_iterator<std::string>(playText), {}};
     for (size_t i = 0; i + 1 < plays.size(); ++i)
@@ -105,9 +87,11 @@ TEST(WorkedPositions, EachRowPlaysOutAsTheRulesSay) {
     while (liberties >> column >> comma >> row >> equals >> count)
       EXPECT_EQ(board.points[column][row].stone->group->liberties, count) << column << ',' << row;
     if (c.captured >= 0) {
-      ForEachPoint(c.after, [&](int32_t x, int32_t y, int32_t colour) {
-        EXPECT_EQ(board.ColourAt(x, y), colour) << x << ',' << y;
-      });
+      const std::string shown = Diagram(board);
+      std::istringstream after(c.after);
+      std::string line;
+      for (size_t y = 0; std::getline(after, line, '/'); ++y)
+        EXPECT_EQ(shown.substr(y * (BoardLines + 1), line.size()), line) << shown;
       const Zere19r19::gomove& move = *board.Newest();
       EXPECT_EQ(move.capturedStones, c.captured);
       EXPECT_EQ(move.lastCaptured, c.lastDirection < 0 ? nullptr : move.captured[c.lastDirection]);
@@ -142,7 +126,7 @@ class RecordingView final : public BoardView {
 void ExpectCalls(const char* diagram, std::vector<std::string> steps) {
   RecordingView view;
   Zere19r19 board(&view);
-  Place(board, diagram);
+  PlaceDiagram(board, {diagram});
   EXPECT_EQ(view.Take(), "");
   for (const std::string& step : steps) {
     Apply(board, step.substr(0, step.find(':')));
@@ -152,8 +136,8 @@ void ExpectCalls(const char* diagram, std::vector<std::string> steps) {
 
 TEST(BoardViewCalls, KoFightPassesAndTakeBacks) {
   // Seven records set up, the last White at (2, 2). Refused and trial moves draw nothing.
-  ExpectCalls(kKo, {"O1,0:", "O0,0:", "?O1,1:", "O1,1: O1,1*8 -2,1", "X2,1:", "X-: O1,1",
-                    "O-:", "U:", "U: O1,1*8", "U: X2,1 -1,1 O2,2*7", "u:"});
+  ExpectCalls(KoShape, {"O1,0:", "O0,0:", "?O1,1:", "O1,1: O1,1*8 -2,1", "X2,1:", "X-: O1,1",
+                        "O-:", "U:", "U: O1,1*8", "U: X2,1 -1,1 O2,2*7", "u:"});
 }
 
 TEST(BoardViewCalls, CapturesAreErasedAndRedrawnInDirectionOrder) {

@@ -18,16 +18,6 @@ void Check(const Zere19r19& board, const char* after) {
   std::abort();
 }
 
-// A trial must leave the board exactly as it found it once it is taken back.
-void TrialAndTakeBack(Zere19r19& board, int32_t column, int32_t row, int32_t colour) {
-  const int32_t before = board.moveCount;
-  if (board.TryMove(column, row, colour, false)) {
-    Check(board, "trial move");
-    board.TakeBack(false);
-  }
-  if (board.moveCount != before) std::abort();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -39,27 +29,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t colour = data[i] & 16 ? Black : White;
     const int32_t column = (data[i] & 15) + (data[i + 1] >> 7) * 3;  // 0..18
     const int32_t row = data[i + 1] % BoardLines;
-    switch (op) {
-      case 0:
-      case 1:
-      case 2:
-        board.TryMove(column, row, colour, true);
-        break;
-      case 3:
-        TrialAndTakeBack(board, column, row, colour);
-        break;
-      case 4:
-        board.Pass(colour);
-        break;
-      case 5:
-        board.TakeBack(data[i + 1] & 1);
-        break;
-      case 6:
-        ComputerMove(board, colour);
-        break;
-      default:
-        if (data[i + 1] == 0) board.Reset();
-        break;
+    if (op < 3) {
+      board.TryMove(column, row, colour, true);
+    } else if (op == 3 && board.TryMove(column, row, colour, false)) {
+      Check(board, "a trial move");  // Taken back at once, it must leave no record behind.
+      const int32_t withTrial = board.moveCount;
+      board.TakeBack(false);
+      if (board.moveCount != withTrial - 1) std::abort();
+    } else if (op == 4) {
+      board.Pass(colour);
+    } else if (op == 5) {
+      board.TakeBack(data[i + 1] & 1);
+    } else if (op == 6) {
+      ComputerMove(board, colour);
+    } else if (op == 7 && data[i + 1] == 0) {
+      board.Reset();
     }
     Check(board, "an operation");
   }

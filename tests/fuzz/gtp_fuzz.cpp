@@ -20,10 +20,8 @@ void Fail(const char* what, const std::string& line) {
 
 // A response is empty or a status character, text without an empty line, and one empty line.
 bool WellFramed(const std::string& response) {
-  if (response.empty()) return true;
-  if (response[0] != '=' && response[0] != '?') return false;
-  const size_t end = response.find("\n\n");
-  return end == response.size() - 2;
+  return response.empty() || ((response[0] == '=' || response[0] == '?') &&
+                              response.find("\n\n") == response.size() - 2);
 }
 
 // printsgf and loadsgf with a file name reach wherever the name points, which a fuzzer must not;

@@ -1,5 +1,5 @@
 // Game records from arbitrary bytes: a record that reads must replay or fail without breaking the
-// board, and a game that replays must be written, read back and replayed to the same position.
+// board, and a game that replays must be written, read back and replayed to the same game.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -29,15 +29,6 @@ std::string TextOf(const Zere19r19& board, const sgf::GameRecord& record) {
   return sgf::WriteSgf(sgf::RecordOfBoard(board, setup, record.komi.value_or(0.0), record.result));
 }
 
-bool SamePosition(const Zere19r19& a, const Zere19r19& b) {
-  for (int32_t column = 0; column < BoardLines; ++column) {
-    for (int32_t row = 0; row < BoardLines; ++row) {
-      if (a.points[column][row].colour != b.points[column][row].colour) return false;
-    }
-  }
-  return a.ColourToMove() == b.ColourToMove();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -55,8 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   again.Reset();
   if (auto failure = sgf::ReplayGame(reread.record, again)) Fail(failure->Message().c_str(), text);
   Check(again, "after replaying the written record");
-  if (!SamePosition(board, again) || TextOf(again, reread.record) != text) {
+  if (TextOf(again, reread.record) != text)
     Fail("the written record replays to another game", text);
-  }
   return 0;
 }

@@ -20,24 +20,20 @@ struct Row {
   std::string expected;  // Every response to them, each ending with its empty line.
 };
 
-const std::string kOk = "= \n\n", kSyntax = "? syntax error\n\n",
-                  kHeader = "   A B C D E F G H J K L M N O P Q R S T";
-const std::string kGame = ::testing::TempDir() + "gtp_session." + std::to_string(getpid());
+const std::string Ok = "= \n\n", SyntaxError = "? syntax error\n\n",
+                  Header = "   A B C D E F G H J K L M N O P Q R S T";
+const std::string GameFile = ::testing::TempDir() + "gtp_session." + std::to_string(getpid());
 
 std::string Times(int count, const std::string& text) {
-  std::string repeated;
-  for (int i = 0; i < count; ++i)
-    repeated += text;
-  return repeated;
+  return count == 0 ? "" : text + Times(count - 1, text);
 }
 
 // The handicap game: set_free_handicap A2 B1, then White C1, Black D1, White E4, Black C2 taking
 // C1, a White pass and Black B2.
-const std::string kGameSgf =
-    "= (;FF[4]GM[1]SZ[19]CA[UTF-8]AP[Zada Da:" ZADADA_VERSION
-    "]KM[0.5]HA[2]PL[W]AB[ar][bs]\n;W[cs];B[ds];W[ep];B[cr];W[];B[br])\n\n";
+const std::string GameSgf = "= (;FF[4]GM[1]SZ[19]CA[UTF-8]AP[Zada Da:" ZADADA_VERSION
+                            "]KM[0.5]HA[2]PL[W]AB[ar][bs]\n;W[cs];B[ds];W[ep];B[cr];W[];B[br])\n\n";
 
-const std::vector<Row> kSession = {
+const std::vector<Row> Session = {
     // Framing: ids, blank and comment lines, tabs, control characters, case, line length.
     {"1 protocol_version", "=1 2\n\n"},
     {"name", "= Zada Da\n\n"},
@@ -45,10 +41,8 @@ const std::vector<Row> kSession = {
     {"\n \t \n# only a comment\n3\tknown_command\tplay # cut", "=3 true\n\n"},
     {"4 known_command PLAY", "=4 false\n\n"},
     {"5 na\0me\1\177"s, "=5 Zada Da\n\n"},
-    {"6 frobnicate", "?6 unknown command\n\n"},
-    {"7", "?7 syntax error\n\n"},
-    {"-8 name", "? unknown command\n\n"},
-    {"9 protocol_version extra", "?9 syntax error\n\n"},
+    {"6 frobnicate\n7\n-8 name\n9 protocol_version extra",
+     "?6 unknown command\n\n?7 syntax error\n\n? unknown command\n\n?9 syntax error\n\n"},
     {"10 name" + std::string(gtp::LongestLine - 7, ' '), "=10 Zada Da\n\n"},
     {"11 name" + std::string(gtp::LongestLine - 6, ' '), "?11 line too long\n\n"},
     {"list_commands",
@@ -58,128 +52,106 @@ const std::vector<Row> kSession = {
      "is_legal\nall_legal\nshowboard\nlist_stones\ncaptures\nfinal_score\nfinal_status_list\n"
      "printsgf\nloadsgf\n\n"},
     // Settings and time controls, checked and otherwise ignored.
-    {"boardsize 13", "? unacceptable size\n\n"},
-    {"boardsize 19", kOk},
-    {"komi 1001", "? unacceptable komi\n\n"},
-    {"komi 6.5", kOk},
-    {"time_settings 300 30 5", kOk},
-    {"time_settings 300 -1 5", kSyntax},
-    {"time_left white 30 0", kOk},
+    {"boardsize 13\nboardsize 19\nkomi 1001\nkomi 6.5",
+     "? unacceptable size\n\n" + Ok + "? unacceptable komi\n\n" + Ok},
+    {"time_settings 300 30 5\ntime_settings 300 -1 5\ntime_left white 30 0", Ok + SyntaxError + Ok},
     {"kgs-time_settings none\nkgs-time_settings absolute 60\nkgs-time_settings byoyomi 60 30 5",
-     Times(3, kOk)},
-    {"kgs-time_settings canadian 60 30", kSyntax},
+     Times(3, Ok)},
+    {"kgs-time_settings canadian 60 30", SyntaxError},
     // Vertices at the edges, in any case, and everything off the board or malformed.
-    {"play b A1\nplay W t19\nplay BLACK k10\nplay b T1\nplay white a19", Times(5, kOk)},
-    {"play b I5", kSyntax},
-    {"play b U1", kSyntax},
-    {"play b A20", kSyntax},
-    {"play b A0", kSyntax},
-    {"play b A05", kSyntax},
-    {"play red D4", kSyntax},
-    {"play b", kSyntax},
-    {"play w A1", "? illegal move\n\n"},
-    {"list_stones black", "= A1 T1 K10\n\n"},
-    {"list_stones w", "= A19 T19\n\n"},
-    {"final_score", "= W+5.5\n\n"},
-    {"komi 1\nfinal_score", kOk + "= 0\n\n"},
-    {"showboard", "= \n" + kHeader + "\n19 O . . . . . . . . . . . . . . . . . O 19\n*\n" +
-                      " 1 X . . . . . . . . . . . . . . . . . X  1\n" + kHeader +
+    {"play b A1\nplay W t19\nplay BLACK k10\nplay b T1\nplay white a19", Times(5, Ok)},
+    {"play b I5\nplay b U1\nplay b A20\nplay b A0\nplay b A05\nplay red D4\nplay b",
+     Times(7, SyntaxError)},
+    {"play w A1\nlist_stones black\nlist_stones w\nfinal_score\nkomi 1\nfinal_score",
+     "? illegal move\n\n= A1 T1 K10\n\n= A19 T19\n\n= W+5.5\n\n" + Ok + "= 0\n\n"},
+    {"showboard", "= \n" + Header + "\n19 O . . . . . . . . . . . . . . . . . O 19\n*\n" +
+                      " 1 X . . . . . . . . . . . . . . . . . X  1\n" + Header +
                       "\nBlack (X) has captured 0 stones\nWhite (O) has captured 0 stones\n\n"},
     // Handicap: only on an empty board, within bounds, on distinct points.
-    {"fixed_handicap 2", "? board not empty\n\n"},
-    {"set_free_handicap A2 B1", "? board not empty\n\n"},
-    {"clear_board\nfixed_handicap 1", kOk + "? invalid number of stones\n\n"},
-    {"fixed_handicap 10", "? invalid number of stones\n\n"},
-    {"place_free_handicap 361", "? invalid number of stones\n\n"},
-    {"set_free_handicap A2 A2", "? bad vertex list\n\n"},
-    {"set_free_handicap A2 pass", "? bad vertex list\n\n"},
-    {"set_free_handicap A2", "? bad vertex list\n\n"},
-    {"set_free_handicap A2 Z9", kSyntax},
-    {"list_stones b", kOk},
-    {"fixed_handicap 5", "= D4 Q16 D16 Q4 K10\n\n"},
-    {"clear_board\nfixed_handicap 6", kOk + "= D4 Q16 D16 Q4 D10 Q10\n\n"},
-    {"clear_board\nfixed_handicap 7", kOk + "= D4 Q16 D16 Q4 D10 Q10 K10\n\n"},
-    {"clear_board\nplace_free_handicap 360", kOk + "= D4 Q16 D16 Q4 D10 Q10 K4 K16 K10\n\n"},
+    {"fixed_handicap 2\nset_free_handicap A2 B1", Times(2, "? board not empty\n\n")},
+    {"clear_board\nfixed_handicap 1\nfixed_handicap 10\nplace_free_handicap 361",
+     Ok + Times(3, "? invalid number of stones\n\n")},
+    {"set_free_handicap A2 A2\nset_free_handicap A2 pass\nset_free_handicap A2",
+     Times(3, "? bad vertex list\n\n")},
+    {"set_free_handicap A2 Z9", SyntaxError},
+    {"list_stones b\nfixed_handicap 5", Ok + "= D4 Q16 D16 Q4 K10\n\n"},
+    {"clear_board\nfixed_handicap 6", Ok + "= D4 Q16 D16 Q4 D10 Q10\n\n"},
+    {"clear_board\nfixed_handicap 7", Ok + "= D4 Q16 D16 Q4 D10 Q10 K10\n\n"},
+    {"clear_board\nplace_free_handicap 360", Ok + "= D4 Q16 D16 Q4 D10 Q10 K4 K16 K10\n\n"},
     // A handicap game played on, scored, written, undone to its floor and loaded back.
-    {"clear_board\nset_free_handicap A2 B1\nkomi 0.5", Times(3, kOk)},
+    {"clear_board\nset_free_handicap A2 B1\nkomi 0.5", Times(3, Ok)},
     {"is_legal w A1\nis_legal b A1\nis_legal w pass", "= 0\n\n= 1\n\n= 1\n\n"},
     {"all_legal w", "= C1 D1 * T19\n\n"},
     {"all_legal b", "= A1 C1 D1 * T19\n\n"},
-    {"play w C1\nplay b D1\nplay w E4\nplay b C2\nplay w PASS\nplay b B2", Times(6, kOk)},
+    {"play w C1\nplay b D1\nplay w E4\nplay b C2\nplay w PASS\nplay b B2", Times(6, Ok)},
     {"captures b\ncaptures white", "= 1\n\n= 0\n\n"},
     {"showboard",
      "= \n*\n 4 . . . + O . . . . + . . . . . + . . .  4\n"
      " 3 . . . . . . . . . . . . . . . . . . .  3\n"
      " 2 X X X . . . . . . . . . . . . . . . .  2\n"
      " 1 . X . X . . . . . . . . . . . . . . .  1\n" +
-         kHeader + "\nBlack (X) has captured 1 stones\nWhite (O) has captured 0 stones\n\n"},
-    {"final_score", "= B+5.5\n\n"},
-    {"final_status_list alive", "= B1 A2 B2 C2\nD1\nE4\n\n"},
-    {"final_status_list dead\nfinal_status_list seki", Times(2, kOk)},
-    {"final_status_list alive dead", kSyntax},
-    {"printsgf", kGameSgf},
-    {"printsgf " + kGame, kOk},
-    {"printsgf /nonexistent/game.sgf", "? cannot write file\n\n"},
-    {"undo\nundo\nundo\nundo\nundo\nundo\nundo", Times(6, kOk) + "? cannot undo\n\n"},
-    {"list_stones b\nlist_stones w", "= B1 A2\n\n" + kOk},
-    {"komi 3\nloadsgf " + kGame, kOk + "= white\n\n"},
-    {"printsgf", kGameSgf},
-    {"loadsgf " + kGame + " 4", "= black\n\n"},
+         Header + "\nBlack (X) has captured 1 stones\nWhite (O) has captured 0 stones\n\n"},
+    {"final_score\nfinal_status_list alive\nfinal_status_list dead\nfinal_status_list seki",
+     "= B+5.5\n\n= B1 A2 B2 C2\nD1\nE4\n\n" + Times(2, Ok)},
+    {"final_status_list alive dead", SyntaxError},
+    {"printsgf", GameSgf},
+    {"printsgf " + GameFile + "\nprintsgf /nonexistent/game.sgf", Ok + "? cannot write file\n\n"},
+    {"undo\nundo\nundo\nundo\nundo\nundo\nundo", Times(6, Ok) + "? cannot undo\n\n"},
+    {"list_stones b\nlist_stones w", "= B1 A2\n\n" + Ok},
+    {"komi 3\nloadsgf " + GameFile, Ok + "= white\n\n"},
+    {"printsgf", GameSgf},
+    {"loadsgf " + GameFile + " 4", "= black\n\n"},
     {"list_stones w\nfinal_score", "= C1 E4\n\n= B+1.5\n\n"},
-    {"undo\nundo\nundo\nundo", Times(3, kOk) + "? cannot undo\n\n"},
+    {"undo\nundo\nundo\nundo", Times(3, Ok) + "? cannot undo\n\n"},
     {"list_stones b", "= B1 A2\n\n"},
     // A record failing part-way leaves the game as it was; loaded setup stones are its floor.
     {"loadsgf " ZADADA_DATA "/illegal_move.sgf", "? illegal move: W[aa] (move 4)\n\n"},
-    {"loadsgf /nonexistent.sgf", "? cannot open file\n\n"},
-    {"loadsgf " + kGame + " 0", kSyntax},
+    {"loadsgf /nonexistent.sgf\nloadsgf " + GameFile + " 0",
+     "? cannot open file\n\n" + SyntaxError},
     {"list_stones b\nlist_stones w\nfinal_score", "= B1 A2\n\n= \n\n= B+360.5\n\n"},
-    {"loadsgf " ZADADA_DATA "/setup.sgf 1", "= black\n\n"},
-    {"loadsgf " ZADADA_DATA "/setup.sgf", "= white\n\n"},
-    {"undo\nundo", kOk + "? cannot undo\n\n"},
+    {"loadsgf " ZADADA_DATA "/setup.sgf 1\nloadsgf " ZADADA_DATA "/setup.sgf",
+     "= black\n\n= white\n\n"},
+    {"undo\nundo", Ok + "? cannot undo\n\n"},
     {"list_stones b\nlist_stones w", "= A19\n\n= T1\n\n"},
     // The computer's moves, reproducible after the same seed.
-    {"clear_board\nset_random_seed 42", Times(2, kOk)},
+    {"clear_board\nset_random_seed 42", Times(2, Ok)},
     {"genmove b", "= *\n\n"},
     {"list_stones b", "= $\n\n"},
-    {"undo\nset_random_seed 42", Times(2, kOk)},
+    {"undo\nset_random_seed 42", Times(2, Ok)},
     {"genmove b", "= $\n\n"},
     {"kgs-genmove_cleanup w", "= *\n\n"},
     {"list_stones w", "= $\n\n"},
-    {"genmove red", kSyntax},
-    {"set_random_seed -1", "? unacceptable seed\n\n"},
-    {"quit\nname", kOk},
+    {"genmove red\nset_random_seed -1", SyntaxError + "? unacceptable seed\n\n"},
+    {"quit\nname", Ok},
 };
 
 // True when text matches pattern, where a '*' matches any text, kept in captured.
 bool Matches(const std::string& text, const std::string& pattern, std::string& captured) {
   const size_t star = pattern.find('*');
   if (star == std::string::npos) return text == pattern;
-  const size_t tail = pattern.size() - star - 1;
-  if (text.size() < star + tail || text.compare(0, star, pattern, 0, star) != 0 ||
-      text.compare(text.size() - tail, tail, pattern, star + 1) != 0) {
+  const std::string head = pattern.substr(0, star), tail = pattern.substr(star + 1);
+  if (text.size() < star + tail.size() || !text.starts_with(head) || !text.ends_with(tail))
     return false;
-  }
-  captured = text.substr(star, text.size() - star - tail);
+  captured = text.substr(star, text.size() - star - tail.size());
   return true;
 }
 
 TEST(GtpSession, AnswersEveryCommand) {
   gtp::GameState state;
   std::string captured;
-  for (const Row& row : kSession) {
+  for (const Row& row : Session) {
     std::istringstream in(row.input + "\n");
     std::ostringstream out;
     gtp::RunGtp(in, out, state);
     std::string expected = row.expected;
-    if (const size_t at = expected.find('$'); at != std::string::npos) {
-      expected.replace(at, 1, captured);
-    }
+    const size_t at = expected.find('$');
+    if (at != std::string::npos) expected.replace(at, 1, captured);
     EXPECT_TRUE(Matches(out.str(), expected, captured)) << row.input.substr(0, 60) << "\nanswered\n"
                                                         << out.str() << "expected\n"
                                                         << expected;
     ASSERT_EQ(state.board->CheckConsistency(), "");
   }
-  std::remove(kGame.c_str());
+  std::remove(GameFile.c_str());
 }
 
 }  // namespace

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
-#include <cstring>
 #include <initializer_list>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -19,88 +18,78 @@
 namespace {
 
 using Point = std::pair<int32_t, int32_t>;
-constexpr Point kPass{-1, -1};
-constexpr Point kRandom{-2, -2};  // No rule applies: the random step's draw is expected.
+constexpr Point PassMove{-1, -1};
+constexpr Point RandomDraw{-2, -2};  // No rule applies: the random step's draw is expected.
+
+using DiagramRows = std::initializer_list<const char*>;
 
 struct Row {
   const char* name;
-  std::initializer_list<const char*> diagram;
-  std::initializer_list<const char*> then;  // Placed afterwards: its groups are newer.
+  DiagramRows diagram;
+  DiagramRows then;  // Placed afterwards: its groups are newer.
   Point expected;
   std::initializer_list<Point> refused = {};  // Points the random step must refuse when drawn.
   int32_t fill = Empty;  // Colour of every point right of or below the diagram's text.
   int32_t colour = Black;
 };
 
-using DiagramRows = std::initializer_list<const char*>;
 // Three Black stones in atari on the top edge (liberty (3, 0)), four on the left edge (liberty
 // (0, 9)), three on the left edge (liberty (0, 8)). The group placed first is first in the atari
 // list, which runs in the reverse order of the group list.
-constexpr DiagramRows kThree{"XXX", "OOO"};
-constexpr DiagramRows kFour{"", "", "", "", "O", "XO", "XO", "XO", "XO"};
-constexpr DiagramRows kOtherThree{"", "", "", "", "O", "XO", "XO", "XO"};
+constexpr DiagramRows Three{"XXX", "OOO"};
+constexpr DiagramRows Four{"", "", "", "", "O", "XO", "XO", "XO", "XO"};
+constexpr DiagramRows OtherThree{"", "", "", "", "O", "XO", "XO", "XO"};
 // Two White pairs in atari, each taken with two liberties left: liberties (2, 0) and (0, 4).
-constexpr DiagramRows kTopPair{"OO", "XX"};
-constexpr DiagramRows kSidePair{"", "", "", "", "", "OX", "OX", "X"};
+constexpr DiagramRows TopPair{"OO", "XX"};
+constexpr DiagramRows SidePair{"", "", "", "", "", "OX", "OX", "X"};
 // White's last stone at (5, 5) has just taken a Black stone at (6, 5).
-constexpr DiagramRows kKoShape{"", "", "", "", ".....XO", "....X.XO", ".....XO"};
-constexpr DiagramRows kKoTaken{"", "", "", "", "", ".....O"};
+constexpr DiagramRows KoShape{"", "", "", "", ".....XO", "....X.XO", ".....XO"};
+constexpr DiagramRows KoTaken{"", "", "", "", "", ".....O"};
 // With the rest of the board Black: eyes in the corner, on the edge and in the middle, and two
 // open points at (3, 3) and (4, 3).
-constexpr DiagramRows kEyes{".X.X", "XXXX", "X.XX", "XXX.."};
+constexpr DiagramRows Eyes{".X.X", "XXXX", "X.XX", "XXX.."};
 
+// Black's joint capture at (0, 1) yields to a larger group of either colour whose last liberty is
+// (14, 0).
+constexpr DiagramRows LargerEnemy{"OXX......XOOOO.", ".OOX......XXXX", ".XX.."};
+constexpr DiagramRows LargerOwn{"OXX......OXXXX.", ".OOX......OOOO", ".XX.."};
+// Black's three would keep one liberty, its lone stone at (6, 0) is smaller than White's three.
+constexpr DiagramRows NoGoodEscape{"XXX..OXO.XOOO.", "OOOO......XXX"};
+// Black takes White's stone at (5, 5) at (6, 5), where its own stone is left in atari.
+constexpr DiagramRows LoneTaker{"", "", "", "", ".....XO", "....XO.O", ".....XO"};
 // Black's pair at (3, 0), (4, 0) touches two White pairs in atari of equal score: the one met first
 // walking the pair's ring is taken.
-constexpr DiagramRows kTwoEqualPairs{".OOXXOO.", ".XX.OXX.", "....."};
+constexpr DiagramRows TwoEqualPairs{".OOXXOO.", ".XX.OXX.", "....."};
 
-constexpr Row kRows[] = {
+constexpr Row Rows[] = {
     {"joint capture outweighing both largest groups", {"OXX..", ".OOX.", ".XX.."}, {}, {0, 1}},
-    {"joint capture yields to a larger enemy group",
-     {"OXX......XOOOO.", ".OOX......XXXX", ".XX.."},
-     {},
-     {14, 0}},
-    {"joint capture yields to a larger own group",
-     {"OXX......OXXXX.", ".OOX......OOOO", ".XX.."},
-     {},
-     {14, 0}},
-    {"joint capture needs two liberties for the capturing stone",
-     {".OOXX", "OXXO.", ".O..."},
-     {},
-     {2, 2}},
-    {"of equal joint captures the first found", kTwoEqualPairs, {}, {7, 0}},
-    {"escape: four after three replaces it", kThree, kFour, {0, 9}},
-    {"escape: three after four is not tried", kFour, kThree, {0, 9}},
-    {"escape: of equal groups the first listed (top)", kThree, kOtherThree, {3, 0}},
-    {"escape: of equal groups the first listed (side)", kOtherThree, kThree, {0, 8}},
-    {"escape threshold is the whole extended group", {"XXX.XX", "OOO"}, kFour, {3, 0}},
-    // Black's three would keep one liberty, its lone stone at (6, 0) is smaller than White's three.
-    {"escape: nothing acceptable, random step follows, no capture tried",
-     {"XXX..OXO.XOOO.", "OOOO......XXX"},
-     {},
-     kRandom,
-     {{3, 0}}},
+    {"joint capture yields to a larger enemy group", LargerEnemy, {}, {14, 0}},
+    {"joint capture yields to a larger own group", LargerOwn, {}, {14, 0}},
+    {"joint capture needs two liberties left", {".OOXX", "OXXO.", ".O..."}, {}, {2, 2}},
+    {"of equal joint captures the first found", TwoEqualPairs, {}, {7, 0}},
+    {"escape: four after three replaces it", Three, Four, {0, 9}},
+    {"escape: three after four is not tried", Four, Three, {0, 9}},
+    {"escape: of equal groups the first listed (top)", Three, OtherThree, {3, 0}},
+    {"escape: of equal groups the first listed (side)", OtherThree, Three, {0, 8}},
+    {"escape threshold is the whole extended group", {"XXX.XX", "OOO"}, Four, {3, 0}},
+    {"escape: none acceptable, random step, no capture", NoGoodEscape, {}, RandomDraw, {{3, 0}}},
     {"capture: a lone stone left in atari takes three", {"OOO.O..OXO", "XXXO."}, {}, {3, 0}},
-    {"capture: a lone stone left in atari takes one",
-     {"", "", "", "", ".....XO", "....XO.O", ".....XO"},
-     {},
-     {6, 5}},
-    {"capture: of equal groups the first listed (top)", kTopPair, kSidePair, {2, 0}},
-    {"capture: of equal groups the first listed (side)", kSidePair, kTopPair, {0, 4}},
-    {"capture passes over a ko recapture", kKoShape, kKoTaken, kRandom, {{6, 5}}},
-    {"random step never fills an own eye", kEyes, {}, kRandom, {{0, 0}, {2, 0}, {1, 2}}, Black},
-    {"pass when every point is suicide or self-atari", kEyes, {}, kPass, {}, Black, White},
-    {"pass when only own eyes are left", {".X.X", "XXXX", "X.XX"}, {}, kPass, {}, Black},
+    {"capture: a lone stone left in atari takes one", LoneTaker, {}, {6, 5}},
+    {"capture: of equal groups the first listed (top)", TopPair, SidePair, {2, 0}},
+    {"capture: of equal groups the first listed (side)", SidePair, TopPair, {0, 4}},
+    {"capture passes over a ko recapture", KoShape, KoTaken, RandomDraw, {{6, 5}}},
+    {"random step never fills an own eye", Eyes, {}, RandomDraw, {{0, 0}, {2, 0}, {1, 2}}, Black},
+    {"pass when every point is suicide or self-atari", Eyes, {}, PassMove, {}, Black, White},
+    {"pass when only own eyes are left", {".X.X", "XXXX", "X.XX"}, {}, PassMove, {}, Black},
 };
 
 void Place(Zere19r19& board, const Row& row) {
   PlaceDiagram(board, row.diagram);
   PlaceDiagram(board, row.then);
-  if (row.fill == Empty) return;
-  const std::vector<const char*> lines(row.diagram);
-  for (int32_t c = 0; c < BoardLines; ++c) {
+  const std::vector<std::string_view> lines(row.diagram.begin(), row.diagram.end());
+  for (int32_t c = 0; c < BoardLines && row.fill != Empty; ++c) {
     for (int32_t r = 0; r < BoardLines; ++r) {
-      if (r < static_cast<int32_t>(lines.size()) && c < static_cast<int32_t>(std::strlen(lines[r])))
-        continue;
+      if (r < std::ssize(lines) && c < std::ssize(lines[r])) continue;
       ASSERT_TRUE(board.TryMove(c, r, row.fill, false)) << c << ", " << r;
     }
   }
@@ -124,42 +113,29 @@ Point RandomStep(const Zere19r19& board, uint32_t seed, std::initializer_list<Po
     drawn.insert(*at);
     listed.erase(at);
   }
-  return kPass;
+  return PassMove;
 }
 
-void PrintTo(const Row& row, std::ostream* out) {
-  *out << row.name;
-}
-
-class Decision : public testing::TestWithParam<Row> {};
-
-TEST_P(Decision, Plays) {
-  const Row& row = GetParam();
-  std::set<Point> drawn;
-  const uint32_t seeds = row.expected == kRandom ? 2000 : 3;
-  for (uint32_t seed = 1; seed <= seeds; ++seed) {
-    Zere19r19 board;
-    ASSERT_NO_FATAL_FAILURE(Place(board, row));
-    const Point expected =
-        row.expected == kRandom ? RandomStep(board, seed, row.refused, drawn) : row.expected;
-    SeedRandom(seed);
-    ComputerMove(board, row.colour);
-    const Zere19r19::gomove& move = *board.Newest();
-    ASSERT_EQ(move.colour, row.colour);
-    ASSERT_EQ(Point(move.column, move.row), expected) << "seed " << seed << "\n" << Diagram(board);
-    ASSERT_EQ(board.CheckConsistency(), "");
+TEST(Decision, EachRowPlaysAsItsRuleSays) {
+  for (const Row& row : Rows) {
+    SCOPED_TRACE(row.name);
+    std::set<Point> drawn;
+    const uint32_t seeds = row.expected == RandomDraw ? 2000 : 3;
+    for (uint32_t seed = 1; seed <= seeds; ++seed) {
+      Zere19r19 board;
+      ASSERT_NO_FATAL_FAILURE(Place(board, row));
+      const Point expected =
+          row.expected == RandomDraw ? RandomStep(board, seed, row.refused, drawn) : row.expected;
+      SeedRandom(seed);
+      ComputerMove(board, row.colour);
+      const Zere19r19::gomove& move = *board.Newest();
+      ASSERT_EQ(move.colour, row.colour);
+      ASSERT_EQ(Point(move.column, move.row), expected) << Diagram(board) << "seed " << seed;
+      ASSERT_EQ(board.CheckConsistency(), "");
+    }
+    EXPECT_EQ(drawn.size(), row.refused.size()) << "not every refused point was drawn";
   }
-  EXPECT_EQ(drawn.size(), row.refused.size()) << "not every refused point was drawn";
 }
-
-std::string RowName(const testing::TestParamInfo<Row>& row) {
-  std::string name = row.param.name;
-  for (char& c : name)
-    c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-  return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, Decision, testing::ValuesIn(kRows), RowName);
 
 int32_t PoolLength(const Zere19r19& board) {
   int32_t length = 0;
@@ -200,9 +176,7 @@ TEST(SelfPlay, EveryDecisionAddsOneRecordAndLeavesNoTrialStone) {
     ASSERT_EQ(board.Record(Black).stonesOnBoard + board.Record(White).stonesOnBoard,
               stones + placed - move.capturedStones)
         << before;
-    if (placed == 1) {
-      ASSERT_EQ(before[move.row * (BoardLines + 1) + move.column], '.');
-    }
+    ASSERT_TRUE(placed == 0 || before[move.row * (BoardLines + 1) + move.column] == '.') << before;
     passes = placed == 1 ? 0 : passes + 1;
     captures += move.capturedStones > 0 ? 1 : 0;
   }

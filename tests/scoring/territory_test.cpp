@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "scoring/territory.h"
 #include "engine/board.h"
 #include "player/computer_player.h"
+#include "scoring/territory.h"
 #include "tests/support/diagram.h"
 
 namespace {
@@ -30,8 +30,7 @@ Outcome FloodFill(const Zere19r19& board, int32_t colour) {
       if (seen[c][r] || board.points[c][r].colour != Empty) continue;
       std::vector<std::pair<int32_t, int32_t>> region{{c, r}};
       seen[c][r] = true;
-      bool own = false;
-      bool foreign = false;
+      bool own = false, foreign = false;
       for (size_t i = 0; i < region.size(); ++i) {
         const auto [pc, pr] = region[i];
         for (const auto& [nc, nr] :
@@ -62,10 +61,9 @@ Outcome Count(Zere19r19& board, int32_t colour) {
   Outcome outcome;
   outcome.settled = CountTerritory(board, colour);
   outcome.count = board.Record(colour).territoryCount;
-  for (int32_t c = 0; c < BoardLines; ++c) {
-    for (int32_t r = 0; r < BoardLines; ++r)
-      outcome.marks[c][r] = board.points[c][r].territoryMark;
-  }
+  for (int32_t p = 0; p < BoardLines * BoardLines; ++p)
+    outcome.marks[p / BoardLines][p % BoardLines] =
+        board.points[p / BoardLines][p % BoardLines].territoryMark;
   return outcome;
 }
 
@@ -79,37 +77,34 @@ struct Row {
 
 // Black closes the corner (0, 0)-(1, 0), the corner (18, 0), the edge points (0, 5), (0, 6) and
 // the point (10, 3); the rest of the board also touches White's stone at (15, 5).
-constexpr std::initializer_list<const char*> kClosed{
+constexpr std::initializer_list<const char*> Closed{
     "..X..............X.", "XXX...............X", "..........X", ".........X.X",
     "X.........X",         ".X.............O",    ".X",          "X"};
 // A White stone inside Black's wall: the region inside is neutral, the outside is Black's.
-constexpr std::initializer_list<const char*> kInvaded{".....X", "..O..X", ".....X", "XXXXXX"};
+constexpr std::initializer_list<const char*> Invaded{".....X", "..O..X", ".....X", "XXXXXX"};
 
-constexpr Row kRows[] = {
+constexpr Row Regions[] = {
     {"EmptyBoardBlack", {}, Black, 0, true},
     {"EmptyBoardWhite", {}, White, 0, true},
     {"OneStoneOwnsTheBoard", {"X"}, Black, 360, true},
     {"NoStonesNoClaimButSettled", {"X"}, White, 0, true},
     {"OneStoneEachIsNeutral", {"", "", "X.....O"}, Black, 0, false},
-    {"RegionsClosedByStonesAndEdge", kClosed, Black, 6, false},
-    {"EnemyStoneInsideMakesItNeutral", kInvaded, Black, 361 - 9 - 15, false},
-    {"EnemyStoneInsideClaimsNothing", kInvaded, White, 0, false},
+    {"RegionsClosedByStonesAndEdge", Closed, Black, 6, false},
+    {"EnemyStoneInsideMakesItNeutral", Invaded, Black, 361 - 9 - 15, false},
+    {"EnemyStoneInsideClaimsNothing", Invaded, White, 0, false},
 };
 
-class WorkedRegions : public testing::TestWithParam<Row> {};
-
-TEST_P(WorkedRegions, Count) {
-  const Row& row = GetParam();
-  Zere19r19 board;
-  PlaceDiagram(board, row.diagram);
-  const Outcome outcome = Count(board, row.colour);
-  EXPECT_EQ(outcome.count, row.count);
-  EXPECT_EQ(outcome.settled, row.settled);
-  EXPECT_TRUE(outcome == FloodFill(board, row.colour)) << Diagram(board);
+TEST(WorkedRegions, Count) {
+  for (const Row& row : Regions) {
+    SCOPED_TRACE(row.name);
+    Zere19r19 board;
+    PlaceDiagram(board, row.diagram);
+    const Outcome outcome = Count(board, row.colour);
+    EXPECT_EQ(outcome.count, row.count);
+    EXPECT_EQ(outcome.settled, row.settled);
+    EXPECT_TRUE(outcome == FloodFill(board, row.colour)) << Diagram(board);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, WorkedRegions, testing::ValuesIn(kRows),
-                         [](const testing::TestParamInfo<Row>& row) { return row.param.name; });
 
 // Every position of a few seeded games of the computer against itself, both colours.
 TEST(AreaCount, AgreesWithAPlainFloodFillOnPositionsOfSeededGames) {

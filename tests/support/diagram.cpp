@@ -5,15 +5,15 @@
 void PlaceDiagram(Zere19r19& board, std::initializer_list<const char*> rows) {
   int32_t row = 0;
   for (const char* text : rows) {
-    int32_t column = 0;
-    for (const char* p = text; *p != '\0'; ++p) {
-      if (*p == ' ') continue;
-      const int32_t colour = *p == 'X' ? Black : *p == 'O' ? White : Empty;
-      if (colour != Empty) {
-        EXPECT_TRUE(board.TryMove(column, row, colour, false))
-            << "diagram stone at (" << column << ", " << row << ") was refused";
+    for (int32_t column = 0; *text != '\0'; ++text, ++column) {
+      if (*text == '/') {
+        ++row;
+        column = -1;
+        continue;
       }
-      ++column;
+      const int32_t colour = *text == 'X' ? Black : *text == 'O' ? White : Empty;
+      EXPECT_TRUE(colour == Empty || board.TryMove(column, row, colour, false))
+          << "diagram stone at (" << column << ", " << row << ") was refused";
     }
     ++row;
   }
