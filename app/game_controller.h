@@ -84,10 +84,7 @@ class GameController {
   // ---- Queries ----
 
   const Zere19r19& Board() const { return board_; }
-  int32_t BoardSize() const { return boardSize_; }  // Lines on each side: 19.
-  int32_t PlayMode() const { return playMode_; }    // One of PlayModes.
-  bool ComputerTakesBlack() const { return computerTakesBlack_; }
-  bool ComputerTakesWhite() const { return computerTakesWhite_; }
+  int32_t PlayMode() const { return playMode_; }  // One of PlayModes.
   // Whether the last UpdateStatus found every region next to both colours' stones their own.
   bool BoardSettled() const { return boardSettled_; }
   int32_t SideToMove() const { return sideToMove_; }  // The colour shown in turn.
