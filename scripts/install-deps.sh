@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev gnugo clang desktop-file-utils appstream)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev gnugo clang libclang-rt-dev desktop-file-utils appstream)
 screenshot_packages=(xvfb xdotool imagemagick)
 
 packages=("${build_packages[@]}")
