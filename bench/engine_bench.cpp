@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "engine/board.h"
-#include "bench/random_play.h"
 #include "bench/allocation_counter.h"
+#include "bench/random_play.h"
+#include "engine/board.h"
 
 namespace {
 

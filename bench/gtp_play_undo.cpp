@@ -19,8 +19,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/board.h"
 #include "bench/gtp_process.h"
+#include "engine/board.h"
 
 namespace {
 

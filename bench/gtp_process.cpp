@@ -36,7 +36,8 @@ std::string GtpVertex(int column, int row) {
 
 bool ParseGtpVertex(const std::string& vertex, int& column, int& row) {
   if (vertex.size() < 2 || vertex.size() > 3) return false;
-  const char* letter = std::strchr(ColumnLetters, std::toupper(static_cast<unsigned char>(vertex[0])));
+  const char* letter =
+      std::strchr(ColumnLetters, std::toupper(static_cast<unsigned char>(vertex[0])));
   if (letter == nullptr || *letter == '\0') return false;
   for (size_t i = 1; i < vertex.size(); ++i) {
     if (!std::isdigit(static_cast<unsigned char>(vertex[i]))) return false;

@@ -1,10 +1,10 @@
 // The computer player's speed: one decision on mid-game positions, and whole games against itself.
 #include <benchmark/benchmark.h>
 
+#include "bench/allocation_counter.h"
 #include "bench/self_play.h"
 #include "engine/board.h"
 #include "player/computer_player.h"
-#include "bench/allocation_counter.h"
 
 namespace {
 

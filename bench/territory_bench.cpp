@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/self_play.h"
-#include "scoring/territory.h"
 #include "engine/board.h"
+#include "scoring/territory.h"
 
 namespace {
 

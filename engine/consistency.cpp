@@ -163,7 +163,8 @@ class Checker {
     const StoneNode* s = group->firstStone;
     do {
       ForEachNeighbour(s->column, s->row, [&](int32_t ncolumn, int32_t nrow) {
-        if (board_.points[ncolumn][nrow].colour == Empty) liberties.set(ncolumn * BoardLines + nrow);
+        if (board_.points[ncolumn][nrow].colour == Empty)
+          liberties.set(ncolumn * BoardLines + nrow);
       });
       s = s->next;
     } while (s != group->firstStone);
@@ -267,13 +268,11 @@ class Checker {
   bool CheckFreeLists() {
     int walked = 0;
     for (const StoneGroup* g = free_.groups; g != nullptr; g = g->next) {
-      if (++walked > WalkLimit || !groups_.Insert(g))
-        return Report("free group list is corrupt");
+      if (++walked > WalkLimit || !groups_.Insert(g)) return Report("free group list is corrupt");
     }
     walked = 0;
     for (const StoneNode* s = free_.stones; s != nullptr; s = s->next) {
-      if (++walked > WalkLimit || !stones_.Insert(s))
-        return Report("free stone list is corrupt");
+      if (++walked > WalkLimit || !stones_.Insert(s)) return Report("free stone list is corrupt");
     }
     walked = 0;
     for (const Zere19r19::gomove* m = free_.moves; m != nullptr; m = m->prev) {
@@ -304,9 +303,12 @@ std::string Zere19r19::CheckGroupIndexes() const {
   for (int32_t colour : {Black, White}) {
     const StoneGroup* before = nullptr;
     for (const StoneGroup* g = Record(colour).firstGroup; g != nullptr; g = g->next) {
-      const auto where = [g] { return "group at " + At(g->firstStone->column, g->firstStone->row); };
+      const auto where = [g] {
+        return "group at " + At(g->firstStone->column, g->firstStone->row);
+      };
       if (g->previous != before) return where() + ": its back link is not the group before it";
-      if (!(g->libertySet == LibertiesOf(*g))) return where() + ": liberty set is not its liberties";
+      if (!(g->libertySet == LibertiesOf(*g)))
+        return where() + ": liberty set is not its liberties";
       before = g;
     }
   }

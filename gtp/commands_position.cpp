@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "scoring/territory.h"
 #include "gtp/arguments.h"
 #include "gtp/commands.h"
+#include "scoring/territory.h"
 
 namespace gtp {
 namespace {

@@ -13,7 +13,7 @@ namespace {
 
 // Game information carried from a record to the records written from it.
 constexpr std::array<std::string_view, 10> KeptInfo = {"GN", "PB", "PW", "BR", "WR",
-                                                        "DT", "EV", "PC", "RU", "GC"};
+                                                       "DT", "EV", "PC", "RU", "GC"};
 
 // One property as written: its identifier and its values, escapes resolved.
 struct Property {
