@@ -3,7 +3,9 @@
 #include <cassert>
 #include <memory>
 
+#include "display/scoring_panel.h"
 #include "player/computer_player.h"
+#include "scoring/komi.h"
 #include "sgf/replay.h"
 
 GameController::GameController(BoardCanvas& canvas, StatusPanel& panel)
@@ -15,6 +17,11 @@ GameController::GameController(BoardCanvas& canvas, StatusPanel& panel)
 void GameController::Image1MouseDown(int32_t x, int32_t y) {
   const GridPoint point = NearestPoint(board_, boardSize_, x, y);
   if (!OnBoard(point.column, point.row)) return;
+  if (judgement_) {
+    ToggleGroup(*judgement_, board_, point.column, point.row);
+    ShowStatus();
+    return;
+  }
   bool placed = false;
   if (const int32_t colour = ModeColour(); colour != Empty)
     placed = board_.TryMove(point.column, point.row, colour, true);
@@ -35,11 +42,11 @@ void GameController::Button1Click() {
   if (const int32_t colour = ModeColour(); colour != Empty) board_.Pass(colour);
   if (computerTakesBlack_) {
     board_.Pass(White);
-    ComputerMove(board_, Black);
+    ComputerReply(board_, Black);
   }
   if (computerTakesWhite_) {
     board_.Pass(Black);
-    ComputerMove(board_, White);
+    ComputerReply(board_, White);
   }
   ApplyTurnRule();
   UpdateStatus();
@@ -113,22 +120,38 @@ void GameController::ctbwClick() {
   cwbcClick();
 }
 
+void GameController::SetKomi(double komi) {
+  assert(UsableKomi(komi));
+  komi_ = komi;
+  chosenKomi_ = komi;
+  ShowStatus();
+}
+
 void GameController::NewGame() {
   canvas_.ShowFreshBoard();
   board_.Reset();
   sideToMove_ = Black;
   setup_ = {};
-  komi_ = 0.0;
+  komi_ = chosenKomi_.value_or(DefaultKomi(0));
   info_.clear();
+  judgement_.reset();
 }
 
 void GameController::UpdateStatus() {
+  if (announceResult_ || TwoPassesEnded(board_))
+    judgement_ = JudgePosition(board_);
+  else
+    judgement_.reset();
+  announceResult_ = false;
+  ShowStatus();
+}
+
+void GameController::ShowStatus() {
   if (playMode_ == BlackStonesOnly) sideToMove_ = Black;
   if (playMode_ == WhiteStonesOnly) sideToMove_ = White;
   boardSettled_ =
       RefreshStatusPanel(board_, sideToMove_, computerTakesBlack_, computerTakesWhite_, panel_);
-  if (announceResult_ || TwoPassesEnded(board_)) panel_.ShowPassMessage(ResultMessage(board_));
-  announceResult_ = false;
+  if (judgement_) ShowScoring(board_, *judgement_, komi_, panel_);
 }
 
 std::optional<sgf::Failure> GameController::OpenGame(const sgf::GameRecord& record) {
@@ -139,7 +162,8 @@ std::optional<sgf::Failure> GameController::OpenGame(const sgf::GameRecord& reco
   [[maybe_unused]] const bool replayed = !sgf::ReplayGame(record, board_).has_value();
   assert(replayed);
   setup_ = {static_cast<int32_t>(record.setup.size()), record.handicap};
-  komi_ = record.komi.value_or(0.0);
+  assert(!record.komi || UsableKomi(*record.komi));
+  komi_ = record.komi.value_or(DefaultKomi(record.handicap));
   info_ = record.info;
   SetPersonMode(AlternatePlay);
   sideToMove_ = board_.ColourToMove();
@@ -148,7 +172,8 @@ std::optional<sgf::Failure> GameController::OpenGame(const sgf::GameRecord& reco
 }
 
 sgf::GameRecord GameController::RecordOfGame() const {
-  sgf::GameRecord record = sgf::RecordOfBoard(board_, setup_, komi_, "");
+  const std::string result = judgement_ ? ScoreText(judgement_->Margin(komi_)) : "";
+  sgf::GameRecord record = sgf::RecordOfBoard(board_, setup_, komi_, result);
   record.info = info_;
   return record;
 }
@@ -183,7 +208,7 @@ void GameController::AnswerIfDue(int32_t colour) {
   const Zere19r19::gomove* newest = board_.Newest();
   const bool due = newest != nullptr ? newest->colour == -colour : sideToMove_ == colour;
   if (!due) return;
-  ComputerMove(board_, colour);
+  ComputerReply(board_, colour);
   sideToMove_ = -colour;
 }
 

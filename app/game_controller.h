@@ -2,6 +2,11 @@
 // passes and take-backs, lets the computer answer for the colours it plays, and brings the status
 // panel up to date after every command. It knows the window only as a board canvas and a status
 // panel, so tests drive it with plain calls.
+//
+// Scoring: once a game has ended (two passes in a row, or the computer's game against itself is
+// over) the controller holds a judgement of the position, shows its result with the game's komi
+// and lets board clicks turn groups dead or alive. Every other command judges afresh: the
+// judgement is dropped, and made anew when the game still stands ended.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +19,7 @@
 #include "display/board_picture.h"
 #include "display/status_panel.h"
 #include "engine/board.h"
+#include "scoring/judgement.h"
 #include "sgf/game_record.h"
 
 // The play modes. Only the first three are ever tested: in the others the two computer flags
@@ -44,8 +50,11 @@ class GameController {
 
   // Board click at (x, y) in the board picture's pixels: a stone on the nearest intersection for
   // the mode's colour; when the computer plays the other colour and the stone stands, its answer.
+  // While the game is scored, the click turns the group on that intersection dead or alive
+  // instead, and a click on an empty intersection does nothing.
   void Image1MouseDown(int32_t x, int32_t y);
-  void Button1Click();  // Pass, and the computer's answer when it plays.
+  // Pass, and the computer's answer when it plays: a pass too when the game is decided.
+  void Button1Click();
   void Button2Click();  // Undo: one record, or two when the computer plays.
   void Button3Click();  // Clear All: a new game in the same mode.
   void pbsoClick();     // "Placing black stones only".
@@ -58,21 +67,30 @@ class GameController {
   // limit is reached; then alternate play.
   void ctbwClick();
 
-  // A fresh board picture, an empty board without setup stones and Black in turn.
+  // Game > "Komi...": komi, which UsableKomi must accept, for this game and every new game
+  // started after it; a game being scored shows its new result at once.
+  void SetKomi(double komi);
+
+  // A fresh board picture, an empty board without setup stones, Black in turn and the komi of a
+  // game without handicap, or the one the player set.
   void NewGame();
 
-  // Forces the side in turn of the one-colour modes and rewrites the status panel; recomputes
-  // BoardSettled. After two passes in a row, or once the computer's game against itself has
-  // ended, the result takes the place of the pass message.
+  // Judges the game when it has ended (two passes in a row, or the computer's game against itself
+  // is over) and drops any judgement otherwise; then forces the side in turn of the one-colour
+  // modes and rewrites the status panel, with the judged result, marks and dead stones when
+  // scoring; recomputes BoardSettled.
   void UpdateStatus();
 
   // ---- Game records ----
 
   // Replays record as the game on the board: its setup stones, which Undo never takes back, then
-  // its moves, in alternate play with the side in turn following the record. A record the rules
-  // refuse anywhere leaves the game exactly as it was and returns why.
+  // its moves, in alternate play with the side in turn following the record; its komi, which
+  // UsableKomi must accept, or else the one its handicap calls for. A record that ends with two
+  // passes is scored at once. A record the rules refuse anywhere leaves the game exactly as it
+  // was and returns why.
   std::optional<sgf::Failure> OpenGame(const sgf::GameRecord& record);
-  // The game on the board as a record, with the game information of the record it was opened from.
+  // The game on the board as a record, with its komi, its result while it is scored and the game
+  // information of the record it was opened from.
   sgf::GameRecord RecordOfGame() const;
 
   // Called after every move the computer plays against itself, once the panel shows it; returning
@@ -88,6 +106,7 @@ class GameController {
   // Whether the last UpdateStatus found every region next to both colours' stones their own.
   bool BoardSettled() const { return boardSettled_; }
   int32_t SideToMove() const { return sideToMove_; }  // The colour shown in turn.
+  double Komi() const { return komi_; }               // Points given to White in this game.
 
  private:
   int32_t LastColour() const { return -board_.ColourToMove(); }
@@ -99,13 +118,16 @@ class GameController {
   int32_t ModeColour() const;
   // Gives colour to the computer and the other colour to the person.
   void LetComputerTake(int32_t colour);
-  // Lets the computer move for colour at once when colour is due: the newest record is the
-  // other colour's or, on an empty history, colour is shown in turn.
+  // Lets the computer answer for colour at once when colour is due: the newest record is the
+  // other colour's (a pass answered by a pass when the game is decided) or, on an empty history,
+  // colour is shown in turn.
   void AnswerIfDue(int32_t colour);
   // Switches to one of the modes in which people place every stone.
   void SetPersonMode(int32_t mode);
   // Takes back the newest record unless it is a setup stone.
   void TakeBackAboveSetup();
+  // Rewrites the status panel from the board and, while scoring, the judgement as it stands.
+  void ShowStatus();
 
   BoardCanvas& canvas_;
   StatusPanel& panel_;
@@ -119,9 +141,11 @@ class GameController {
   int32_t sideToMove_ = Black;
   Zere19r19 board_;
   sgf::SetupInfo setup_;  // The opened record's setup stones at the bottom of the history.
-  double komi_ = 0.0;     // Kept from the opened record for saving; the count gives none.
+  double komi_ = 0.0;     // This game's points given to White; set by NewGame and OpenGame.
+  std::optional<double> chosenKomi_;  // The komi the player last set; new games start with it.
   std::vector<std::pair<std::string, std::string>> info_;  // The opened record's game information.
   bool announceResult_ = false;  // The computer's game has just ended; cleared by UpdateStatus.
+  std::optional<Judgement> judgement_;  // Of the board's position, while the ended game is scored.
   std::function<bool()> watcher_;
   std::function<void()> refusedClick_;
 };

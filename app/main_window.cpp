@@ -13,6 +13,7 @@
 #include "app/error_box.h"
 #include "app/game_file.h"
 #include "app/input_blocker.h"
+#include "app/komi_dialog.h"
 #include "app/window_look.h"
 #include "player/computer_player.h"
 
@@ -81,6 +82,7 @@ void TForm1::CreateMenus() {
   ctw = AddItem(Game1, "ctw", tr("Computer takes White !"));
   ctbw = AddItem(Game1, "ctbw", tr("Computer takes both colors!"));
   CreatePaceMenu();
+  komi = AddItem(Game1, "komi", tr("Komi..."));
   View1 = AddMenu(MainMenu1, "View1", tr("View"));
   showPoints = AddItem(View1, "showPoints", tr("Show Points"));
   showPoints->setCheckable(true);
@@ -168,6 +170,7 @@ void TForm1::ConnectCommands() {
   ConnectCommand(ctb, &GameController::ctbClick);
   ConnectCommand(ctw, &GameController::ctwClick);
   connect(ctbw, &QAction::triggered, this, &TForm1::PlayComputerGame);
+  connect(komi, &QAction::triggered, this, &TForm1::AskKomi);
   connect(openGame, &QAction::triggered, this, &TForm1::OpenGame);
   connect(saveGame, &QAction::triggered, this, &TForm1::SaveGameAs);
   connect(showPoints, &QAction::toggled, Image1, &BoardImage::ShowPointMarks);
@@ -229,6 +232,11 @@ bool TForm1::SaveGameFile(const QString& path) {
   return false;
 }
 
+void TForm1::AskKomi() {
+  if (const std::optional<double> chosen = AskForKomi(this, controller_->Komi()))
+    RunCommand([&] { controller_->SetKomi(*chosen); });
+}
+
 void TForm1::OpenGame() {
   const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), gameFolder_,
                                                     tr("Go games (*.sgf);;All files (*)"));
@@ -282,4 +290,8 @@ void TForm1::ShowPassMessage(const QString& text) {
 
 void TForm1::ShowPointMarks(const PointMarks& marks) {
   Image1->SetPointMarks(marks);
+}
+
+void TForm1::ShowDeadStones(const PointMarks& dead) {
+  Image1->SetDeadStones(dead);
 }

@@ -59,6 +59,7 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   void ShowModeCaption(const QString& text) override;
   void ShowPassMessage(const QString& text) override;
   void ShowPointMarks(const PointMarks& marks) override;
+  void ShowDeadStones(const PointMarks& dead) override;
 
  private:
   void CreateMenus();      // The four menus, with their items' object names.
@@ -80,6 +81,7 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   // Shows the move just played at once; true when the user asked to stop.
   bool WatchComputerGame();
 
+  void AskKomi();     // Game > "Komi...": asks for the komi of this game and the next ones.
   void OpenGame();    // File > "Open Game...": asks for a file and opens it.
   void SaveGameAs();  // File > "Save Game As...": asks for a file and saves the game there.
   // Shows why the game in path could not be opened or saved: message with the path for %1 and
@@ -122,6 +124,7 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   QAction* saveGame = nullptr;
   QMenu* Pace1 = nullptr;
   QActionGroup* paces_ = nullptr;  // Slow, Normal and Fastest; one is checked.
+  QAction* komi = nullptr;
   QMenu* View1 = nullptr;
   QAction* showPoints = nullptr;
 

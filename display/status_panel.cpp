@@ -53,15 +53,8 @@ bool RefreshStatusPanel(Zere19r19& board, int32_t sideToMove, bool computerTakes
   panel.ShowBlackPoints(QString::number(Points(board, Black)));
   panel.ShowWhitePoints(QString::number(Points(board, White)));
   panel.ShowPointMarks(marks);
+  panel.ShowDeadStones({});
   panel.ShowModeCaption(ModeCaption(computerTakesBlack, computerTakesWhite));
   if (const Zere19r19::gomove* newest = board.Newest()) panel.ShowPassMessage(PassMessage(*newest));
   return blackSettled && whiteSettled;
-}
-
-QString ResultMessage(const Zere19r19& board) {
-  const int32_t lead = Points(board, Black) - Points(board, White);
-  if (lead == 0) return Tr("Equal points");
-  const int32_t margin = lead > 0 ? lead : -lead;
-  if (margin == 1) return lead > 0 ? Tr("Black wins by 1 point") : Tr("White wins by 1 point");
-  return (lead > 0 ? Tr("Black wins by %1 points") : Tr("White wins by %1 points")).arg(margin);
 }

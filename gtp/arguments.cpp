@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace gtp {
 
@@ -18,16 +17,6 @@ bool ParseFloat(std::string_view word, double& value) {
   return error == std::errc() && stop == end && std::isfinite(value);
 }
 
-bool KomiInRange(double komi) {
-  // Beyond this no komi makes sense on 361 points; refusing it keeps scores readable.
-  constexpr double LargestKomi = 1000.0;
-  return std::abs(komi) <= LargestKomi;
-}
-
-bool ParseKomi(std::string_view word, double& komi) {
-  return ParseFloat(word, komi) && KomiInRange(komi);
-}
-
 bool ParseGtpInt(std::string_view word, int64_t& value) {
   return ParseInteger(word, value) && value >= 0 && value <= INT32_MAX;
 }
@@ -38,12 +27,6 @@ bool AllGtpInts(const Args& args, size_t first) {
     if (!ParseGtpInt(args[i], value)) return false;
   }
   return true;
-}
-
-std::string NumberText(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.10g", value);
-  return text;
 }
 
 bool ParseColourArg(const Args& args, int32_t& colour) {

@@ -20,17 +20,8 @@ bool ParseInteger(std::string_view word, int64_t& value);
 // A finite decimal number filling the whole word ("6.5", "-3", "0"); false otherwise.
 bool ParseFloat(std::string_view word, double& value);
 
-// True for a komi of a size a game could use.
-bool KomiInRange(double komi);
-
-// A komi: a number as ParseFloat reads it, within KomiInRange.
-bool ParseKomi(std::string_view word, double& komi);
-
 // GTP's int: a decimal integer filling the whole word, 0..2^31-1.
 bool ParseGtpInt(std::string_view word, int64_t& value);
-
-// A number as GTP and SGF write it: "6.5", "-3", "0".
-std::string NumberText(double value);
 
 // True when args is exactly one colour.
 bool ParseColourArg(const Args& args, int32_t& colour);

@@ -25,8 +25,7 @@ constexpr std::array CommandList = {
     Command{"set_random_seed", SetRandomSeed},
     Command{"play", Play},
     Command{"genmove", GenMove},
-    // KGS asks for moves that settle the game after a disputed end; every move here is one.
-    Command{"kgs-genmove_cleanup", GenMove},
+    Command{"kgs-genmove_cleanup", GenMoveCleanup},
     Command{"undo", Undo},
     Command{"is_legal", IsLegal},
     Command{"all_legal", AllLegal},

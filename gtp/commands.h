@@ -70,6 +70,7 @@ Reply KgsTimeSettings(GameState& state, const Args& args);
 // commands_moves.cpp: changing the position and asking what may be played.
 Reply Play(GameState& state, const Args& args);
 Reply GenMove(GameState& state, const Args& args);
+Reply GenMoveCleanup(GameState& state, const Args& args);
 Reply Undo(GameState& state, const Args& args);
 Reply IsLegal(GameState& state, const Args& args);
 Reply AllLegal(GameState& state, const Args& args);

@@ -1,9 +1,20 @@
 // Changing the position and asking what may be played.
 #include "gtp/arguments.h"
 #include "gtp/commands.h"
+#include "player/cleanup_move.h"
 #include "player/computer_player.h"
+#include "scoring/judgement.h"
 
 namespace gtp {
+namespace {
+
+// The vertex of the move the computer has just played, or "pass".
+Reply NewestMove(const Zere19r19& board) {
+  const Zere19r19::gomove* move = board.Newest();
+  return Success(VertexText(move->column, move->row));
+}
+
+}  // namespace
 
 Reply Play(GameState& state, const Args& args) {
   int32_t colour = Empty;
@@ -22,9 +33,15 @@ Reply Play(GameState& state, const Args& args) {
 Reply GenMove(GameState& state, const Args& args) {
   int32_t colour = Empty;
   if (!ParseColourArg(args, colour)) return SyntaxError();
-  ComputerMove(*state.board, colour);
-  const Zere19r19::gomove* move = state.board->Newest();
-  return Success(VertexText(move->column, move->row));
+  ComputerReply(*state.board, colour);
+  return NewestMove(*state.board);
+}
+
+Reply GenMoveCleanup(GameState& state, const Args& args) {
+  int32_t colour = Empty;
+  if (!ParseColourArg(args, colour)) return SyntaxError();
+  CleanupMove(*state.board, colour, JudgePosition(*state.board));
+  return NewestMove(*state.board);
 }
 
 Reply Undo(GameState& state, const Args& args) {

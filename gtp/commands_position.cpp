@@ -1,13 +1,14 @@
-// Reading the position: the board as text, the stones, the captures and the score.
+// Reading the position: the board as text, the stones, the captures, and the judgement of a
+// finished game.
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "gtp/arguments.h"
 #include "gtp/commands.h"
-#include "scoring/territory.h"
+#include "scoring/judgement.h"
+#include "scoring/komi.h"
 
 namespace gtp {
 namespace {
@@ -51,26 +52,17 @@ std::string BoardLine(const Zere19r19& board, int32_t row) {
   return line + ' ' + number;
 }
 
-// A colour's points by area counting: its stones plus the empty points it alone surrounds.
-int32_t AreaPoints(Zere19r19& board, int32_t colour) {
-  CountTerritory(board, colour);
-  return board.Record(colour).territoryCount + board.Record(colour).stonesOnBoard;
-}
-
-// "B+12.5", "W+0.5" or "0" for a lead of margin points to Black.
-std::string ScoreText(double margin) {
-  if (margin == 0.0) return "0";
-  return (margin > 0 ? "B+" : "W+") + NumberText(std::abs(margin));
-}
-
-// The stones of every group, one group to a line, as GNU Go lists dragons.
-std::string GroupLines(const Zere19r19& board) {
+// The stones of every group the judgement gives status, one group to a line, as GNU Go lists
+// dragons.
+std::string GroupLines(const Zere19r19& board, const Judgement& judgement, StoneStatus status) {
   std::vector<const StoneGroup*> listed;
   std::string lines;
   for (int32_t row = BoardLines - 1; row >= 0; --row) {
     for (int32_t column = 0; column < BoardLines; ++column) {
       const StoneNode* stone = board.points[column][row].stone;
-      if (stone == nullptr || std::count(listed.begin(), listed.end(), stone->group) > 0) continue;
+      if (stone == nullptr || judgement.status[column][row] != status ||
+          std::count(listed.begin(), listed.end(), stone->group) > 0)
+        continue;
       listed.push_back(stone->group);
       if (!lines.empty()) lines += '\n';
       lines += VertexList([&](int32_t memberColumn, int32_t memberRow) {
@@ -116,18 +108,17 @@ Reply Captures(GameState& state, const Args& args) {
 
 Reply FinalScore(GameState& state, const Args& args) {
   if (!args.empty()) return SyntaxError();
-  // Black first, then White, as the program's own status count runs them.
-  const int32_t black = AreaPoints(*state.board, Black);
-  const int32_t white = AreaPoints(*state.board, White);
-  return Success(ScoreText(black - white - state.komi));
+  return Success(ScoreText(JudgePosition(*state.board).Margin(state.komi)));
 }
 
 Reply FinalStatusList(GameState& state, const Args& args) {
   if (args.size() != 1) return SyntaxError();
-  // final_score takes nothing off as dead, so every stone is alive.
-  if (args[0] == "alive") return Success(GroupLines(*state.board));
-  if (args[0] == "dead" || args[0] == "seki") return Success();
-  return SyntaxError();
+  StoneStatus status = StoneStatus::NoStone;
+  if (args[0] == "alive") status = StoneStatus::Alive;
+  if (args[0] == "dead") status = StoneStatus::Dead;
+  if (args[0] == "seki") status = StoneStatus::Seki;
+  if (status == StoneStatus::NoStone) return SyntaxError();
+  return Success(GroupLines(*state.board, JudgePosition(*state.board), status));
 }
 
 }  // namespace gtp

@@ -4,6 +4,7 @@
 #include "gtp/arguments.h"
 #include "gtp/commands.h"
 #include "player/computer_player.h"
+#include "scoring/komi.h"
 
 namespace gtp {
 Reply ProtocolVersion(GameState&, const Args& args) {
@@ -56,7 +57,7 @@ Reply ClearBoard(GameState& state, const Args& args) {
 Reply Komi(GameState& state, const Args& args) {
   double komi = 0.0;
   if (args.size() != 1 || !ParseFloat(args[0], komi)) return SyntaxError();
-  if (!ParseKomi(args[0], komi)) return Failure("unacceptable komi");
+  if (!UsableKomi(komi)) return Failure("unacceptable komi");
   state.komi = komi;
   return Success();
 }

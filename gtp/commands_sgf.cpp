@@ -68,7 +68,6 @@ Reply LoadSgf(GameState& state, const Args& args) {
   sgf::ParsedRecord parsed = sgf::ParseSgf(text);
   if (parsed.failure) return Failure(parsed.failure->Message());
   sgf::GameRecord& record = parsed.record;
-  if (record.komi && !KomiInRange(*record.komi)) return Failure("unacceptable komi");
   if (record.moves.size() > limit) record.moves.resize(limit);
   // The record is replayed on a board of its own, so a fault anywhere in it leaves the game
   // being played untouched.

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "engine/board.h"
+#include "scoring/komi.h"
 #include "sgf/game_record.h"
 
 namespace gtp {
@@ -14,8 +15,10 @@ struct GameState {
   // on a board of its own, can take the place of the current game in one step.
   std::unique_ptr<Zere19r19> board = std::make_unique<Zere19r19>();
   sgf::SetupInfo setup;  // The handicap or loaded setup stones at the bottom of the history.
-  double komi = 0.0;     // Points given to White in final_score.
-  bool quit = false;     // Set by quit: the program stops after answering.
+  // Points given to White in final_score. Controllers send komi themselves, so neither a new
+  // game nor a handicap changes it.
+  double komi = EvenGameKomi;
+  bool quit = false;  // Set by quit: the program stops after answering.
 
   // Empties the board, setup stones included; the komi stays.
   void NewGame() {

@@ -7,6 +7,7 @@
 
 #include "engine/neighbours.h"
 #include "player/candidate_lists.h"
+#include "scoring/judgement.h"
 
 namespace {
 
@@ -176,4 +177,14 @@ void ComputerMove(Zere19r19& board, int32_t colour) {
     return;
   }
   PlayRandomPointOrPass(decision);
+}
+
+void ComputerReply(Zere19r19& board, int32_t colour) {
+  const Zere19r19::gomove* newest = board.Newest();
+  const bool opponentPassed = newest != nullptr && newest->column < 0 && newest->colour == -colour;
+  if (opponentPassed && JudgePosition(board).Decided()) {
+    board.Pass(colour);
+    return;
+  }
+  ComputerMove(board, colour);
 }

@@ -4,9 +4,10 @@
 #include <array>
 #include <cctype>
 #include <charconv>
-#include <cmath>
 #include <string>
 #include <vector>
+
+#include "scoring/komi.h"
 
 namespace sgf {
 namespace {
@@ -169,7 +170,7 @@ class SgfReader {
     }
     if (ident == "KM") {
       double komi = 0.0;
-      if (!ParseNumber(value, komi) || !std::isfinite(komi)) return Malformed("unusable komi");
+      if (!ParseNumber(value, komi) || !UsableKomi(komi)) return Malformed("unusable komi");
       record_->komi = komi;
     }
     if (ident == "HA") {

@@ -1,10 +1,12 @@
 // The game controller driven through whole games in every play mode, read back from the history
-// it leaves and from what it tells the status panel.
+// it leaves and from what it tells the status panel; the scoring of ended games and their komi.
 #include <QTest>
 #include <memory>
+#include <utility>
 
 #include "app/game_controller.h"
 #include "player/computer_player.h"
+#include "sgf/sgf_reader.h"
 
 namespace {
 
@@ -15,14 +17,17 @@ struct RecordingPanel final : StatusPanel {
   void ShowWhitePoints(const QString& text) override { white = text; }
   void ShowModeCaption(const QString& text) override { caption = text; }
   void ShowPassMessage(const QString& text) override { pass = text; }
+  void ShowPointMarks(const PointMarks& shown) override { marks = shown; }
+  void ShowDeadStones(const PointMarks& shown) override { dead = shown; }
   int32_t turn = Empty;
   QString moveNumber, black, white, caption, pass;
+  PointMarks marks{}, dead{};
 };
 
 // Commands ("c,r" clicks that intersection, p passes, u undoes, x clears all, 1 to 6 choose the
-// Game menu's items in order), then what is shown: the side in turn, Black's:White's points, the
-// caption (P, B or W as in Captions), the history oldest first (B or W a stone, b or w a pass)
-// and the pass message.
+// Game menu's items in order, "k6.5" sets the komi, "(;...)" opens that SGF record), then what
+// is shown: the side in turn, Black's:White's points, the caption (P, B or W as in Captions), the
+// history oldest first (B or W a stone, b or w a pass) and the pass message or result.
 // clang-format off
 constexpr const char* Games[][2] = {
     {"", "B 0:0 P []"},                               {"3,3", "W 361:0 P [B]"},
@@ -35,14 +40,53 @@ constexpr const char* Games[][2] = {
     {"5 p", "B 0:361 W [bW]"},                        {"5 3,3 u", "B 0:0 W []"},
     {"5 3,3 p u", "B 1:1 W [BW]"},                    {"3,3 5", "B 1:1 W [BW]"},
     {"2 5", "B 0:361 W [W]"},                         {"4", "W 361:0 B [B]"},
-    {"4 p", "W 361:0 B [BwB]"},                       {"4 u", "W 361:0 B [B]"},
-    {"4 x", "W 361:0 B [B]"},                         {"3,3 4", "W 361:0 B [B]"},
+    {"4 u", "W 361:0 B [B]"},                         {"4 x", "W 361:0 B [B]"},
+    {"4 p", "W 361:0 B [Bwb] Black wins by 353.5 points\nB 361, W 0 + 7.5"},
+    {"3,3 4", "W 361:0 B [B]"},
     {"3,3 15,15 4", "W 2:1 B [BWB]"},                 {"3,3 15,15 4 9,9", "W 3:2 B [BWBWB]"},
-    {"p 6", "W 0:0 P [b] Equal points"},               {"p p 6", "B 0:0 P [bw] Equal points"},
-    {"0,0 p 1,1 6", "W 361:0 P [BwB] Black wins by 361 points"}};
+    {"p 6", "W 0:0 P [b] White wins by 7.5 points\nB 0, W 0 + 7.5"},
+    {"p p 6", "B 0:0 P [bw] White wins by 7.5 points\nB 0, W 0 + 7.5"},
+    {"0,0 p 1,1 6", "W 361:0 P [BwB] Black wins by 353.5 points\nB 361, W 0 + 7.5"}};
 // clang-format on
 const QStringList Captions = {"Go game for two partners", "Computer takes black",
                               "Computer takes white"};
+
+// Ended games of Black's wall on column 9 and White's on column 10 ("walls" opens them), every
+// stone alive beyond doubt: Black's area is 190, White's 171. The commands as in Games, then the
+// result line, and the move number, the two counters, the saved RE, the points marked Black:White
+// and the stones marked dead Black:White.
+constexpr char Walls[] = "(;AB[ja:js]AW[ka:ks])";
+// clang-format off
+constexpr const char* Scorings[][3] = {
+    {"walls p p", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "40 190:171 B+11.5 171:152 0:0"},
+    {"(;AB[ja:js]AW[ka:ks];B[];W[])", "Black wins by 11.5 points\nB 190, W 171 + 7.5",
+     "40 190:171 B+11.5 171:152 0:0"},
+    {"walls 6", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "38 190:171 B+11.5 171:152 0:0"},
+    {"walls 5 p", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "40 190:171 B+11.5 171:152 0:0"},
+    {"walls p p 9,0", "White wins by 368.5 points\nB 0, W 361 + 7.5", "40 190:171 W+368.5 0:342 19:0"},
+    {"walls p p 10,4", "Black wins by 353.5 points\nB 361, W 0 + 7.5", "40 190:171 B+353.5 342:0 0:19"},
+    {"walls p p 9,0 9,18", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "40 190:171 B+11.5 171:152 0:0"},
+    {"walls p p 0,0", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "40 190:171 B+11.5 171:152 0:0"},
+    {"walls p p k19", "Equal points\nB 190, W 171 + 19", "40 190:171 0 171:152 0:0"},
+    {"walls p p k18", "Black wins by 1 point\nB 190, W 171 + 18", "40 190:171 B+1 171:152 0:0"},
+    {"walls p p k20", "White wins by 1 point\nB 190, W 171 + 20", "40 190:171 W+1 171:152 0:0"},
+    {"walls p p k-2.5", "Black wins by 21.5 points\nB 190, W 171 - 2.5", "40 190:171 B+21.5 171:152 0:0"},
+    {"walls p p 9,0 k5.5", "White wins by 366.5 points\nB 0, W 361 + 5.5", "40 190:171 W+366.5 0:342 19:0"},
+    {"walls p p 9,0 u", "Black passes", "39 190:171  171:152 0:0"},
+    {"walls p p 9,0 p", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "41 190:171 B+11.5 171:152 0:0"},
+    {"walls p p 9,0 1", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "40 190:171 B+11.5 171:152 0:0"},
+    // Black's wall on column 1 and White's on column 2, with a White stone on aj in the strip
+    // Black encloses, dead as any judgement sees it: Black's area is 38, White's 323, and nothing
+    // is open, so the computer passes after the person's pass.
+    {"(;AB[ba:bs]AW[ca:cs][aj];B[];W[])", "White wins by 292.5 points\nB 38, W 323 + 7.5",
+     "41 19:324 W+292.5 19:304 0:1"},
+    {"(;AB[ba:bs]AW[ca:cs][aj]) 5 p", "White wins by 292.5 points\nB 38, W 323 + 7.5",
+     "41 19:324 W+292.5 19:304 0:1"}};
+// Commands, then the komi of the game and of its saved record.
+const std::pair<const char*, double> Komis[] = {
+    {"", 7.5}, {"x", 7.5}, {"k5.5 x", 5.5}, {"(;HA[2]AB[dd][pp])", 0.5}, {"(;KM[6.5])", 6.5},
+    {"k5.5 (;HA[2]AB[dd][pp])", 0.5}, {"(;HA[2]AB[dd][pp]) x", 7.5}, {"k5.5 (;KM[6.5]) x", 5.5}};
+// clang-format on
 
 QString History(const Zere19r19& board) {
   QString letters;
@@ -58,12 +102,30 @@ void Play(GameController& game, const QString& commands) {
       &GameController::Button1Click, &GameController::Button2Click, &GameController::Button3Click,
       &GameController::pbsoClick,    &GameController::pwsoClick,    &GameController::cwbcClick,
       &GameController::ctbClick,     &GameController::ctwClick,     &GameController::ctbwClick};
-  for (const QString& command : commands.split(' ', Qt::SkipEmptyParts)) {
-    if (const QStringList at = command.split(','); at.size() == 2)
+  for (QString command : commands.split(' ', Qt::SkipEmptyParts)) {
+    if (command == "walls") command = Walls;
+    if (const QStringList at = command.split(','); at.size() == 2) {
       game.Image1MouseDown(PixelX(at[0].toInt()), PixelY(at[1].toInt()));
-    else
+    } else if (command.startsWith('k')) {
+      game.SetKomi(command.mid(1).toDouble());
+    } else if (command.startsWith('(')) {
+      const sgf::ParsedRecord parsed = sgf::ParseSgf(command.toStdString());
+      if (parsed.failure || game.OpenGame(parsed.record))
+        qFatal("cannot open %s", qPrintable(command));
+    } else {
       (game.*items[QString("pux123456").indexOf(command)])();
+    }
   }
+}
+
+// The number of points marked Black and White, as "black:white".
+QString MarkCounts(const PointMarks& marks) {
+  int32_t counts[3] = {};
+  for (const auto& column : marks) {
+    for (const int32_t colour : column)
+      ++counts[colour + 1];
+  }
+  return QString("%1:%2").arg(counts[2]).arg(counts[0]);
 }
 
 }  // namespace
@@ -74,6 +136,24 @@ class ControllerTest : public QObject {
   BoardCanvas canvas_;
   RecordingPanel panel_;
   std::unique_ptr<GameController> game_;
+
+  template <size_t Rows>
+  void AddScorings(const char* const (&rows)[Rows][3]) {
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("shown");
+    for (const auto& [commands, result, shown] : rows)
+      QTest::newRow(commands) << QString(result) << QString(shown);
+  }
+
+  void CheckScoring() {
+    Play(*game_, QTest::currentDataTag());
+    QTEST(panel_.pass, "result");
+    const QString shown = QString("%1 %2:%3 %4 %5 %6")
+                              .arg(panel_.moveNumber, panel_.black, panel_.white,
+                                   QString::fromStdString(game_->RecordOfGame().result),
+                                   MarkCounts(panel_.marks), MarkCounts(panel_.dead));
+    QTEST(shown, "shown");
+  }
 
  private slots:
   void initTestCase() { canvas_.PrepareBoardPicture(); }
@@ -100,6 +180,27 @@ class ControllerTest : public QObject {
                               .arg(QString("?PBW").at(Captions.indexOf(panel_.caption) + 1))
                               .arg(History(game_->Board()), panel_.pass);
     QTEST(shown.trimmed(), "shown");
+  }
+
+  void Scoring_data() { AddScorings(Scorings); }
+
+  // Ended games are judged, a click on a stone turns its group dead or alive, and the result, the
+  // marks and the saved RE follow while the counters keep the count; any other command judges the
+  // game afresh, so the player's judgement of a group lasts only while the game is scored.
+  void Scoring() { CheckScoring(); }
+
+  void Komi_data() {
+    QTest::addColumn<double>("komi");
+    for (const auto& [commands, komi] : Komis)
+      QTest::newRow(commands) << komi;
+  }
+
+  // Games start with the komi of a game without handicap, or the one the player last set; an
+  // opened record keeps its own, or the one its handicap calls for.
+  void Komi() {
+    Play(*game_, QTest::currentDataTag());
+    QTEST(game_->Komi(), "komi");
+    QTEST(game_->RecordOfGame().komi.value_or(-1.0), "komi");
   }
 
   // Against itself the computer plays both colours, shown in turn, until the position is settled

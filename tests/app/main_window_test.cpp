@@ -1,9 +1,10 @@
 // The real main window driven by the mouse on its board and buttons and read back from its pixels
-// and texts; its menus and the windows of the Help menu; game files, the result line, the point
-// marks and the signal of a refused click; a start without its pictures.
+// and texts; its menus and the windows of the Help menu; game files, the scoring of an ended game
+// and its komi, the point marks and the signal of a refused click; a start without its pictures.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QMap>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -49,12 +50,31 @@ class MainWindowTest : public QObject {
     return file.fileName();
   }
 
-  void AcceptNextBox() {
-    QTimer::singleShot(0, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      box_ = box->windowTitle() + '|' + box->text() + '|' + QString::number(box->icon());
-      box->accept();
+  // Runs answer on the next modal window of the kind Dialog as soon as it is open.
+  template <typename Dialog, typename Answer>
+  void AnswerNext(Answer answer) {
+    QTimer::singleShot(0, [this, answer] {
+      if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
+        answer(*dialog);
+      else
+        AnswerNext<Dialog>(answer);
     });
+  }
+
+  void AcceptNextBox() {
+    AnswerNext<QMessageBox>([this](QMessageBox& box) {
+      box_ = box.windowTitle() + '|' + box.text() + '|' + QString::number(box.icon());
+      box.accept();
+    });
+  }
+
+  // Chooses Game > "Komi..." and answers komi.
+  void SetKomi(double komi) {
+    AnswerNext<QInputDialog>([komi](QInputDialog& dialog) {
+      dialog.setDoubleValue(komi);
+      dialog.accept();
+    });
+    Find<QAction>("komi")->trigger();
   }
 
   // The clean board with each stone's picture centred on its intersection, the newest one marked.
@@ -132,12 +152,13 @@ class MainWindowTest : public QObject {
     }
     for (const char* button : {"Button1", "Button2", "Button3"})
       texts << Find<QPushButton>(button)->text();
-    QCOMPARE(texts.join(", "),
-             "File, Game, View, Help, Open Game..., Save Game As..., "
-             "Placing black stones only, Placing White stones only, Let's begin to play go!, "
-             "Computer takes Black !, Computer takes White !, Computer takes both colors!, , Pace, "
-             "Show Points, Rules of Go, How to ... (greyed), About the program, Pass, Undo, "
-             "Clear All");
+    QCOMPARE(
+        texts.join(", "),
+        "File, Game, View, Help, Open Game..., Save Game As..., "
+        "Placing black stones only, Placing White stones only, Let's begin to play go!, "
+        "Computer takes Black !, Computer takes White !, Computer takes both colors!, , Pace, "
+        "Komi..., Show Points, Rules of Go, How to ... (greyed), About the program, Pass, Undo, "
+        "Clear All");
     const std::pair<const char*, int32_t> modes[] = {
         {"pbso", BlackStonesOnly}, {"pwso", WhiteStonesOnly}, {"cwbc", AlternatePlay},
         {"ctb", ComputerBlack},    {"ctw", ComputerWhite},    {"ctbw", AlternatePlay}};
@@ -187,13 +208,47 @@ class MainWindowTest : public QObject {
     QCOMPARE(Shown("Image1"), before);
   }
 
-  void TwoPassesShowTheResultUntilTheNextCommand() {
-    Click(3, 3);
-    Press("Button1");
-    Press("Button1");
-    QCOMPARE(Text("StaticText1"), QStringLiteral("Black wins by 361 points"));
+  // Black's wall on column 9, White's on column 10, both passed: the game is scored. A click turns
+  // Black's wall dead: each of its stones shows a White cross and counts for White, as the marks,
+  // the result line and the saved record say, while the counters keep the count. Undo goes back
+  // to play with the picture as it was.
+  void EndedGameIsScoredUntilTheNextCommand() {
+    QVERIFY(Form().OpenGameFile(FileWith("walls.sgf", "(;AB[ja:js]AW[ka:ks];B[];W[])")));
+    CheckShown("40 190 171 Black wins by 11.5 points\nB 190, W 171 + 7.5");
+    Click(9, 4);
+    Find<QAction>("showPoints")->trigger();
+    const QImage shown = Shown("Image1");
+    QMap<QRgb, int32_t> marks;  // Points without a White stone by the colour inside a mark.
+    for (int32_t point = 0; point < BoardLines * BoardLines; ++point) {
+      const int32_t column = point / BoardLines, row = point % BoardLines;
+      if (Board().ColourAt(column, row) != White)
+        ++marks[shown.pixel(QPoint(PixelX(column), PixelY(row)) + QPoint(2, 2))];
+    }
+    QCOMPARE(marks[qRgb(255, 255, 255)], 342);
+    QCOMPARE(shown.pixel(PixelX(9) + 4, PixelY(4) - 4), qRgb(255, 255, 255));
+    QCOMPARE(Text("StaticText1"), "White wins by 368.5 points\nB 0, W 361 + 7.5");
+    QVERIFY(Form().SaveGameFile(folder_.filePath("scored.sgf")));
+    const sgf::GameRecord saved = ReadGameFile(folder_.filePath("scored.sgf")).record;
+    QCOMPARE(QString::fromStdString(saved.result) + ' ' + QString::number(*saved.komi),
+             "W+368.5 7.5");
+    Find<QAction>("showPoints")->trigger();
     Press("Button2");
-    QCOMPARE(Text("StaticText1"), QStringLiteral("White passes"));
+    CheckShown("39 190 171 Black passes");
+  }
+
+  // The komi chosen counts at once in the result; one that no game could use is refused.
+  void KomiItemSetsTheKomi() {
+    QVERIFY(Form().OpenGameFile(FileWith("walls.sgf", "(;AB[ja:js]AW[ka:ks];B[];W[])")));
+    SetKomi(19);
+    QCOMPARE(Text("StaticText1"), "Equal points\nB 190, W 171 + 19");
+    AnswerNext<QInputDialog>([this](QInputDialog& dialog) {
+      AcceptNextBox();
+      dialog.setDoubleValue(5000);
+      dialog.accept();
+    });
+    Find<QAction>("komi")->trigger();
+    QVERIFY2(box_.contains("5000"), qPrintable(box_));
+    QCOMPARE(Form().Controller().Komi(), 19.0);
   }
 
   // Black closes the corner (0, 0), White the corner (18, 18): one empty point each.

@@ -52,8 +52,9 @@ const std::vector<Row> Session = {
      "is_legal\nall_legal\nshowboard\nlist_stones\ncaptures\nfinal_score\nfinal_status_list\n"
      "printsgf\nloadsgf\n\n"},
     // Settings and time controls, checked and otherwise ignored.
-    {"boardsize 13\nboardsize 19\nkomi 1001\nkomi 6.5",
-     "? unacceptable size\n\n" + Ok + "? unacceptable komi\n\n" + Ok},
+    {"boardsize 13\nboardsize 19\nkomi 1001\nkomi 1e300\nkomi inf\nkomi -1000\nkomi 6.5",
+     "? unacceptable size\n\n" + Ok + Times(2, "? unacceptable komi\n\n") + SyntaxError +
+         Times(2, Ok)},
     {"time_settings 300 30 5\ntime_settings 300 -1 5\ntime_left white 30 0", Ok + SyntaxError + Ok},
     {"kgs-time_settings none\nkgs-time_settings absolute 60\nkgs-time_settings byoyomi 60 30 5",
      Times(3, Ok)},
@@ -62,8 +63,8 @@ const std::vector<Row> Session = {
     {"play b A1\nplay W t19\nplay BLACK k10\nplay b T1\nplay white a19", Times(5, Ok)},
     {"play b I5\nplay b U1\nplay b A20\nplay b A0\nplay b A05\nplay red D4\nplay b",
      Times(7, SyntaxError)},
-    {"play w A1\nlist_stones black\nlist_stones w\nfinal_score\nkomi 1\nfinal_score",
-     "? illegal move\n\n= A1 T1 K10\n\n= A19 T19\n\n= W+5.5\n\n" + Ok + "= 0\n\n"},
+    {"play w A1\nlist_stones black\nlist_stones w",
+     "? illegal move\n\n= A1 T1 K10\n\n= A19 T19\n\n"},
     {"showboard", "= \n" + Header + "\n19 O . . . . . . . . . . . . . . . . . O 19\n*\n" +
                       " 1 X . . . . . . . . . . . . . . . . . X  1\n" + Header +
                       "\nBlack (X) has captured 0 stones\nWhite (O) has captured 0 stones\n\n"},
@@ -78,7 +79,7 @@ const std::vector<Row> Session = {
     {"clear_board\nfixed_handicap 6", Ok + "= D4 Q16 D16 Q4 D10 Q10\n\n"},
     {"clear_board\nfixed_handicap 7", Ok + "= D4 Q16 D16 Q4 D10 Q10 K10\n\n"},
     {"clear_board\nplace_free_handicap 360", Ok + "= D4 Q16 D16 Q4 D10 Q10 K4 K16 K10\n\n"},
-    // A handicap game played on, scored, written, undone to its floor and loaded back.
+    // A handicap game played on, written, undone to its floor and loaded back.
     {"clear_board\nset_free_handicap A2 B1\nkomi 0.5", Times(3, Ok)},
     {"is_legal w A1\nis_legal b A1\nis_legal w pass", "= 0\n\n= 1\n\n= 1\n\n"},
     {"all_legal w", "= C1 D1 * T19\n\n"},
@@ -91,9 +92,6 @@ const std::vector<Row> Session = {
      " 2 X X X . . . . . . . . . . . . . . . .  2\n"
      " 1 . X . X . . . . . . . . . . . . . . .  1\n" +
          Header + "\nBlack (X) has captured 1 stones\nWhite (O) has captured 0 stones\n\n"},
-    {"final_score\nfinal_status_list alive\nfinal_status_list dead\nfinal_status_list seki",
-     "= B+5.5\n\n= B1 A2 B2 C2\nD1\nE4\n\n" + Times(2, Ok)},
-    {"final_status_list alive dead", SyntaxError},
     {"printsgf", GameSgf},
     {"printsgf " + GameFile + "\nprintsgf /nonexistent/game.sgf", Ok + "? cannot write file\n\n"},
     {"undo\nundo\nundo\nundo\nundo\nundo\nundo", Times(6, Ok) + "? cannot undo\n\n"},
@@ -101,14 +99,14 @@ const std::vector<Row> Session = {
     {"komi 3\nloadsgf " + GameFile, Ok + "= white\n\n"},
     {"printsgf", GameSgf},
     {"loadsgf " + GameFile + " 4", "= black\n\n"},
-    {"list_stones w\nfinal_score", "= C1 E4\n\n= B+1.5\n\n"},
+    {"list_stones w", "= C1 E4\n\n"},
     {"undo\nundo\nundo\nundo", Times(3, Ok) + "? cannot undo\n\n"},
     {"list_stones b", "= B1 A2\n\n"},
     // A record failing part-way leaves the game as it was; loaded setup stones are its floor.
     {"loadsgf " ZADADA_DATA "/illegal_move.sgf", "? illegal move: W[aa] (move 4)\n\n"},
-    {"loadsgf /nonexistent.sgf\nloadsgf " + GameFile + " 0",
-     "? cannot open file\n\n" + SyntaxError},
-    {"list_stones b\nlist_stones w\nfinal_score", "= B1 A2\n\n= \n\n= B+360.5\n\n"},
+    {"loadsgf /nonexistent.sgf\nloadsgf " + GameFile + " 0\nloadsgf " ZADADA_DATA "/huge_komi.sgf",
+     "? cannot open file\n\n" + SyntaxError + "? malformed game record: unusable komi\n\n"},
+    {"list_stones b\nlist_stones w", "= B1 A2\n\n= \n\n"},
     {"loadsgf " ZADADA_DATA "/setup.sgf 1\nloadsgf " ZADADA_DATA "/setup.sgf",
      "= black\n\n= white\n\n"},
     {"undo\nundo", Ok + "? cannot undo\n\n"},
@@ -119,10 +117,25 @@ const std::vector<Row> Session = {
     {"list_stones b", "= $\n\n"},
     {"undo\nset_random_seed 42", Times(2, Ok)},
     {"genmove b", "= $\n\n"},
-    {"kgs-genmove_cleanup w", "= *\n\n"},
-    {"list_stones w", "= $\n\n"},
     {"genmove red\nset_random_seed -1", SyntaxError + "? unacceptable seed\n\n"},
     {"quit\nname", Ok},
+};
+
+// A finished game: Black holds the columns A to K with an eye at A19 and the corner A1-C4, too
+// small for White's lone stone at B3 to live there; White holds L to T with eyes at T19 and T1.
+// With B3 dead Black has 190 points, White 171.
+const std::vector<Row> FinishedGame = {
+    {"loadsgf " ZADADA_DATA "/dead_stone.sgf", "= black\n\n"},
+    {"final_score\nfinal_status_list dead\nfinal_status_list seki", "= B+11.5\n\n= B3\n\n" + Ok},
+    {"final_status_list alive dead\nfinal_status_list dying", Times(2, SyntaxError)},
+    {"komi 19\nfinal_score\nkomi 19.5\nfinal_score", Ok + "= 0\n\n" + Ok + "= W+0.5\n\n"},
+    // Nothing is left to play for, so White answers a pass with a pass.
+    {"play b pass\ngenmove w", Ok + "= pass\n\n"},
+    // Cleanup: while White passes, Black fills the four liberties of B3, taking it with the last,
+    // and passes only then.
+    {Times(3, "kgs-genmove_cleanup b\nplay w pass\n") + "kgs-genmove_cleanup b", "= *\n\n"},
+    {"captures b\nfinal_status_list dead", "= 1\n\n" + Ok},
+    {"play w pass\nkgs-genmove_cleanup b", Ok + "= pass\n\n"},
 };
 
 // True when text matches pattern, where a '*' matches any text, kept in captured.
@@ -136,10 +149,10 @@ bool Matches(const std::string& text, const std::string& pattern, std::string& c
   return true;
 }
 
-TEST(GtpSession, AnswersEveryCommand) {
+void RunSession(const std::vector<Row>& session) {
   gtp::GameState state;
   std::string captured;
-  for (const Row& row : Session) {
+  for (const Row& row : session) {
     std::istringstream in(row.input + "\n");
     std::ostringstream out;
     gtp::RunGtp(in, out, state);
@@ -151,7 +164,15 @@ TEST(GtpSession, AnswersEveryCommand) {
                                                         << expected;
     ASSERT_EQ(state.board->CheckConsistency(), "");
   }
+}
+
+TEST(GtpSession, AnswersEveryCommand) {
+  RunSession(Session);
   std::remove(GameFile.c_str());
+}
+
+TEST(GtpSession, JudgesAFinishedGame) {
+  RunSession(FinishedGame);
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ TEST(Sgf, RefusesEachFaultWithItsReason) {
       {"(;B[dd]W[pp])", Malformed + "two moves in one node"},
       {"(;PL[X])", Malformed + "PL[X] names no colour"},
       {"(;KM[six])", Malformed + "unusable komi"},
+      {"(;KM[1e300])", Malformed + "unusable komi"},
       {"(;HA[-1])", Malformed + "unusable handicap"},
       {"(;GM[2])", "not a game of Go: GM[2]"},
       {"(;SZ[13])", "the board size is not 19: SZ[13]"},
