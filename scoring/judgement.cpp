@@ -135,6 +135,26 @@ void SetLeanings(Judgement& judgement, const Ownership& ownership) {
   }
 }
 
+// Clears the leaning of every point of the open regions the group borders or, dead, lies in. The
+// playouts that gave those points their leaning saw the group the other way; once the player has
+// said otherwise, only stones that surround a region give it an owner.
+void ForgetLeaningsAround(Judgement& judgement, const Zere19r19& board, const StoneGroup& group) {
+  std::vector<std::pair<int32_t, int32_t>> open;
+  Judgement::ByPoint<bool> seen{};
+  auto visit = [&](int32_t c, int32_t r) {
+    if (seen[c][r] || StandingColour(judgement, board, c, r) != Empty) return;
+    seen[c][r] = true;
+    judgement.leaning[c][r] = Empty;
+    open.emplace_back(c, r);
+  };
+  ForEachStone(group, [&](const StoneNode& stone) {
+    visit(stone.column, stone.row);
+    ForEachNeighbour(stone.column, stone.row, visit);
+  });
+  for (size_t next = 0; next < open.size(); ++next)
+    ForEachNeighbour(open[next].first, open[next].second, visit);
+}
+
 }  // namespace
 
 void CountArea(Judgement& judgement, const Zere19r19& board) {
@@ -162,6 +182,7 @@ void ToggleGroup(Judgement& judgement, const Zere19r19& board, int32_t column, i
   const StoneStatus toggled =
       judgement.status[column][row] == StoneStatus::Dead ? StoneStatus::Alive : StoneStatus::Dead;
   SetGroupStatus(judgement, *first->group, toggled);
+  ForgetLeaningsAround(judgement, board, *first->group);
   CountArea(judgement, board);
 }
 

@@ -43,8 +43,9 @@ struct Judgement {
 Judgement JudgePosition(const Zere19r19& board);
 
 // Turns the whole group of the stone at the point dead when it was alive or in seki, alive when it
-// was dead, and recounts the owners and areas; a point without a stone leaves the judgement as it
-// is.
+// was dead, and recounts the owners and areas; the open regions around the group lose their
+// leaning, so only stones that surround them give them an owner. A point without a stone leaves
+// the judgement as it is.
 void ToggleGroup(Judgement& judgement, const Zere19r19& board, int32_t column, int32_t row);
 
 // Sets every owner and both areas from the board and the statuses already in judgement.
