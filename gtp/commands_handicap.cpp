@@ -9,20 +9,8 @@
 namespace gtp {
 namespace {
 
-constexpr int64_t MostStandardStones = 9;
+constexpr int64_t MostStandardStones = MostStandardHandicap;
 constexpr int64_t MostStones = BoardLines * BoardLines - 1;
-
-// GTP's fixed placement on 19 x 19: the corners first, the sides' midpoints from six stones,
-// the centre for an odd number from five.
-std::vector<Vertex> StandardPoints(int64_t stones) {
-  constexpr int32_t Low = 3, Middle = 9, High = 15;  // The lines 4, 10 and 16 from an edge.
-  const Vertex corners[] = {{Low, High}, {High, Low}, {Low, Low}, {High, High}};
-  std::vector<Vertex> points(corners, corners + std::min<int64_t>(stones, 4));
-  if (stones >= 6) points.insert(points.end(), {{Low, Middle}, {High, Middle}});
-  if (stones >= 8) points.insert(points.end(), {{Middle, High}, {Middle, Low}});
-  if (stones >= 5 && stones % 2 == 1) points.push_back({Middle, Middle});
-  return points;
-}
 
 // Puts Black stones on distinct empty points of an empty board as its setup.
 Reply PlaceHandicap(GameState& state, const std::vector<Vertex>& points) {
@@ -54,7 +42,7 @@ Reply PlaceStandard(GameState& state, const Args& args, int64_t mostStones) {
   if (args.size() != 1 || !ParseInteger(args[0], stones)) return SyntaxError();
   if (stones < 2 || stones > mostStones) return Failure("invalid number of stones");
   if (state.board->moveCount != 0) return Failure("board not empty");
-  const std::vector<Vertex> points = StandardPoints(std::min(stones, MostStandardStones));
+  const std::vector<Vertex> points = StandardHandicapPoints(std::min(stones, MostStandardStones));
   const Reply placed = PlaceHandicap(state, points);
   return placed.ok ? Success(VertexTexts(points)) : placed;
 }

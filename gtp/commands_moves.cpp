@@ -14,12 +14,18 @@ Reply NewestMove(const Zere19r19& board) {
   return Success(VertexText(move->column, move->row));
 }
 
+// Both programs refuse a game past the length every record of theirs reads back at.
+Reply GameTooLong() {
+  return Failure(std::string(sgf::Reason(sgf::FailureKind::TooLong)));
+}
+
 }  // namespace
 
 Reply Play(GameState& state, const Args& args) {
   int32_t colour = Empty;
   Vertex vertex;
   if (!ParseMoveArgs(args, colour, vertex)) return SyntaxError();
+  if (state.Full()) return GameTooLong();
   if (vertex.IsPass()) {
     state.board->Pass(colour);
     return Success();
@@ -33,6 +39,7 @@ Reply Play(GameState& state, const Args& args) {
 Reply GenMove(GameState& state, const Args& args) {
   int32_t colour = Empty;
   if (!ParseColourArg(args, colour)) return SyntaxError();
+  if (state.Full()) return GameTooLong();
   ComputerReply(*state.board, colour);
   return NewestMove(*state.board);
 }
@@ -40,6 +47,7 @@ Reply GenMove(GameState& state, const Args& args) {
 Reply GenMoveCleanup(GameState& state, const Args& args) {
   int32_t colour = Empty;
   if (!ParseColourArg(args, colour)) return SyntaxError();
+  if (state.Full()) return GameTooLong();
   CleanupMove(*state.board, colour, JudgePosition(*state.board));
   return NewestMove(*state.board);
 }

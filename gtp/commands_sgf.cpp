@@ -3,7 +3,8 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
+#include <system_error>
+#include <utility>
 
 #include "gtp/arguments.h"
 #include "gtp/commands.h"
@@ -14,27 +15,51 @@
 namespace gtp {
 namespace {
 
-// Larger files are no game records of one 19 x 19 game; refusing them bounds what a load reads.
-constexpr std::uintmax_t LargestRecord = 16 * 1024 * 1024;
+enum class FileRead { Read, CannotOpen, TooLarge };
 
-bool ReadWholeFile(const std::string& path, std::string& text) {
+FileRead ReadWholeFile(const std::string& path, std::string& text) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
+  if (!std::filesystem::is_regular_file(path, error)) return FileRead::CannotOpen;
   const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > LargestRecord) return false;
+  if (error) return FileRead::CannotOpen;
+  if (size > static_cast<std::uintmax_t>(sgf::LargestRecordFile)) return FileRead::TooLarge;
   std::ifstream file(path, std::ios::binary);
-  std::ostringstream contents;
-  contents << file.rdbuf();
-  if (!file) return false;
-  text = contents.str();
-  return true;
+  if (!file.is_open()) return FileRead::CannotOpen;
+  text.resize(size);
+  file.read(text.data(), static_cast<std::streamsize>(size));
+  text.resize(static_cast<size_t>(file.gcount()));  // A file may have shrunk meanwhile.
+  return file.bad() ? FileRead::CannotOpen : FileRead::Read;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+bool WriteText(std::ofstream& file, const std::string& text) {
   file << text;
   file.close();
   return !file.fail();
+}
+
+// Writes the whole text or leaves the file as it was: the text goes to a temporary file beside
+// it, which then replaces it in one step, so a full disk cannot leave a record cut off. A device
+// or pipe is written directly, since renaming over one would replace it with a file.
+bool WriteWholeFile(const std::string& path, const std::string& text) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (fs::exists(status) && !fs::is_regular_file(status)) {
+    std::ofstream device(path, std::ios::binary);
+    return WriteText(device, text);
+  }
+  fs::path temporary = path;
+  temporary += ".part";
+  std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+  if (!file.is_open()) return false;
+  // A record replaced keeps who may read it.
+  if (fs::exists(status)) fs::permissions(temporary, status.permissions(), error);
+  if (WriteText(file, text)) {
+    fs::rename(temporary, path, error);
+    if (!error) return true;
+  }
+  fs::remove(temporary, error);
+  return false;
 }
 
 // How many moves of the record to replay: all of them (the largest size_t), or those before the
@@ -64,19 +89,28 @@ Reply LoadSgf(GameState& state, const Args& args) {
   size_t limit = 0;
   if (args.empty() || !ParseReplayLimit(args, limit)) return SyntaxError();
   std::string text;
-  if (!ReadWholeFile(args[0], text)) return Failure("cannot open file");
+  switch (ReadWholeFile(args[0], text)) {
+    case FileRead::CannotOpen:
+      return Failure("cannot open file");
+    case FileRead::TooLarge:
+      return Failure("file too large");
+    case FileRead::Read:
+      break;
+  }
   sgf::ParsedRecord parsed = sgf::ParseSgf(text);
   if (parsed.failure) return Failure(parsed.failure->Message());
-  sgf::GameRecord& record = parsed.record;
+  sgf::GameRecord record = std::move(parsed.record);
+  parsed = {};  // The tree is no use here; only the main line is played.
+  const sgf::SetupInfo setup = sgf::SetupOfRecord(record);
   if (record.moves.size() > limit) record.moves.resize(limit);
   // The record is replayed on a board of its own, so a fault anywhere in it leaves the game
   // being played untouched.
   auto board = std::make_unique<Zere19r19>();
   if (auto failure = sgf::ReplayGame(record, *board)) return Failure(failure->Message());
   state.board = std::move(board);
-  state.setup = {static_cast<int32_t>(record.setup.size()), record.handicap};
+  state.setup = setup;
   if (record.komi) state.komi = *record.komi;
-  return Success(std::string(ColourName(state.board->ColourToMove())));
+  return Success(std::string(ColourName(state.ColourToMove())));
 }
 
 }  // namespace gtp

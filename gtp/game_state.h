@@ -7,6 +7,7 @@
 #include "engine/board.h"
 #include "scoring/komi.h"
 #include "sgf/game_record.h"
+#include "sgf/replay.h"
 
 namespace gtp {
 
@@ -19,6 +20,12 @@ struct GameState {
   // game nor a handicap changes it.
   double komi = EvenGameKomi;
   bool quit = false;  // Set by quit: the program stops after answering.
+
+  // Who moves next: PL of a loaded record at its setup floor, otherwise alternate play.
+  int32_t ColourToMove() const { return sgf::ColourToMove(*board, setup); }
+
+  // True when the game holds as many history records as a game may.
+  bool Full() const { return board->moveCount >= sgf::LongestGame; }
 
   // Empties the board, setup stones included; the komi stays.
   void NewGame() {

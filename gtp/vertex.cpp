@@ -60,4 +60,15 @@ std::string VertexText(int32_t column, int32_t row) {
   return ColumnLetters[static_cast<size_t>(column)] + std::to_string(BoardLines - row);
 }
 
+std::vector<Vertex> StandardHandicapPoints(int64_t stones) {
+  // The fourth line from each edge and the middle line.
+  constexpr int32_t Low = 3, Middle = BoardLines / 2, High = BoardLines - 1 - Low;
+  const Vertex corners[] = {{Low, High}, {High, Low}, {Low, Low}, {High, High}};
+  std::vector<Vertex> points(corners, corners + std::min<int64_t>(stones, 4));
+  if (stones >= 6) points.insert(points.end(), {{Low, Middle}, {High, Middle}});
+  if (stones >= 8) points.insert(points.end(), {{Middle, High}, {Middle, Low}});
+  if (stones >= 5 && stones % 2 == 1) points.push_back({Middle, Middle});
+  return points;
+}
+
 }  // namespace gtp

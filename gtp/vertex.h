@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/records.h"
 
@@ -19,6 +20,13 @@ struct Vertex {
 
   bool IsPass() const { return column < 0; }
 };
+
+// The most handicap stones with standard points.
+inline constexpr int32_t MostStandardHandicap = 9;
+
+// GTP's fixed placement of stones (2..MostStandardHandicap) handicap stones: the corners first,
+// the sides' midpoints from six stones, the centre for an odd number from five.
+std::vector<Vertex> StandardHandicapPoints(int64_t stones);
 
 // Parses "b", "w", "black" or "white" in any case into Black or White; false for anything else.
 bool ParseColour(std::string_view text, int32_t& colour);

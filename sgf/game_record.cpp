@@ -14,6 +14,8 @@ std::string_view Reason(FailureKind kind) {
       return "illegal move";
     case FailureKind::IllegalSetup:
       return "illegal setup";
+    case FailureKind::TooLong:
+      return "game too long";
   }
   return "";
 }

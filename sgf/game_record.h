@@ -6,6 +6,7 @@
 //    stones among them. The engine has no setup operation, so they become the oldest history
 //    records of the board, one per stone; take-back must never reach below them.
 //  - main line: the first variation at every branch of the record.
+//  - game length: the history records of a game, setup stones and passes included.
 #pragma once
 
 #include <cstdint>
@@ -19,6 +20,16 @@
 
 namespace sgf {
 
+// The longest game both programs keep: a history record costs about 300 bytes, so the longest
+// game's history stays near 30 MB, and loading the largest record below well under 100 MB.
+inline constexpr int32_t LongestGame = 100'000;
+
+// The largest record file either program reads. A move as this program writes it takes about 6
+// bytes, so any game within LongestGame, written by either program, reads back; the rest leaves
+// room for comments and variations. The bound also caps what a hostile file can make the reader
+// allocate.
+inline constexpr int64_t LargestRecordFile = int64_t{LongestGame} * 10;
+
 // A stone or a pass, in engine coordinates.
 struct Move {
   int32_t colour;  // Black or White.
@@ -28,10 +39,14 @@ struct Move {
   bool operator==(const Move&) const = default;
 };
 
-// How many of a board's oldest history records are setup stones, and whether they were handicap.
+// How many of a board's oldest history records are setup stones, whether they were handicap, and
+// who moves after them.
 struct SetupInfo {
   int32_t records = 0;   // The oldest records that are setup stones; undo stops above them.
   int32_t handicap = 0;  // The handicap (SGF's HA) they stand for, 0 for none.
+  // Who moves once the setup is on the board (SGF's PL), Empty when alternate play decides from
+  // the colour placed last. Stones of one colour alone cannot say "the same colour moves next".
+  int32_t playerToMove = Empty;
 };
 
 struct GameRecord {
@@ -52,6 +67,7 @@ enum class FailureKind {
   BoardSize,     // SZ is not 19.
   IllegalMove,   // A move off the board, or one the rules refuse.
   IllegalSetup,  // A setup stone off the board, on a stone, without liberties, or after a move.
+  TooLong,       // More than LongestGame history records, or more nodes than such a game has.
 };
 
 // The plain reason for a kind of failure, e.g. "illegal move".

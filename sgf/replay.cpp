@@ -52,11 +52,15 @@ GameRecord RecordOfBoard(const Zere19r19& board, SetupInfo setup, double komi, s
   const auto setupEnd = moves.begin() + std::min<ptrdiff_t>(setup.records, std::ssize(moves));
   record.setup.assign(moves.begin(), setupEnd);
   record.moves.assign(setupEnd, moves.end());
-  // PL names the first mover, or with no moves the colour the setup leaves to move; read back,
-  // it puts the setup stones down in an order that leaves the same colour to move.
-  if (!record.setup.empty()) {
-    record.playerToMove =
-        record.moves.empty() ? -record.setup.back().colour : record.moves.front().colour;
+  // Read back, PL puts the setup stones down in an order that leaves the same colour to move,
+  // and names that colour when the stones cannot.
+  if (!record.moves.empty()) {
+    if (!record.setup.empty() || setup.playerToMove != Empty)
+      record.playerToMove = record.moves.front().colour;
+  } else if (setup.playerToMove != Empty) {
+    record.playerToMove = setup.playerToMove;
+  } else if (!record.setup.empty()) {
+    record.playerToMove = -record.setup.back().colour;
   }
   record.handicap = setup.handicap;
   record.komi = komi;
@@ -77,6 +81,18 @@ std::optional<Failure> ReplayGame(const GameRecord& record, Zere19r19& board) {
     }
   }
   return std::nullopt;
+}
+
+SetupInfo SetupOfRecord(const GameRecord& record) {
+  SetupInfo setup{static_cast<int32_t>(record.setup.size()), record.handicap, record.playerToMove};
+  if (setup.playerToMove == Empty && !record.setup.empty() && !record.moves.empty())
+    setup.playerToMove = record.moves.front().colour;
+  return setup;
+}
+
+int32_t ColourToMove(const Zere19r19& board, const SetupInfo& setup) {
+  const bool atFloor = board.moveCount == setup.records;
+  return atFloor && setup.playerToMove != Empty ? setup.playerToMove : board.ColourToMove();
 }
 
 }  // namespace sgf

@@ -5,7 +5,6 @@
 #include <cctype>
 #include <charconv>
 #include <string>
-#include <vector>
 
 #include "scoring/komi.h"
 
@@ -15,12 +14,6 @@ namespace {
 // Game information carried from a record to the records written from it.
 constexpr std::array<std::string_view, 10> KeptInfo = {"GN", "PB", "PW", "BR", "WR",
                                                        "DT", "EV", "PC", "RU", "GC"};
-
-// One property as written: its identifier and its values, escapes resolved.
-struct Property {
-  std::string ident;
-  std::vector<std::string> values;
-};
 
 // The engine coordinate of an SGF letter; -1 for one off the board.
 int32_t Coordinate(char letter) {
@@ -52,107 +45,31 @@ bool ParseNumber(std::string_view text, Number& value) {
   return error == std::errc() && stop == end;
 }
 
-// Reads a record front to back without recursion, so that deeply nested variations in a hostile
-// file cannot exhaust the stack. In SGF the main line is every node before the first ')': the
-// first variation of each branch opens before any other, and the first close ends it.
-class SgfReader {
+// Takes what the program plays from the nodes of one line: the root's game information, the
+// setup stones, PL and the moves.
+class LineReader {
  public:
-  explicit SgfReader(std::string_view text) : text_(text) {}
+  explicit LineReader(GameRecord& record) : record_(&record) {}
 
-  // Fills record from the text; on failure returns why.
-  std::optional<Failure> Read(GameRecord& record) {
-    record_ = &record;
-    SkipBlanks();
-    if (!Take('(')) return Malformed("a game record starts with '('");
-    int64_t depth = 1;
-    bool mainLine = true;
-    while (depth > 0) {
-      SkipBlanks();
-      if (AtEnd()) return Malformed("the record ends inside a game");
-      if (Take('(')) {
-        ++depth;
-      } else if (Take(')')) {
-        --depth;
-        mainLine = false;
-      } else if (Take(';')) {
-        if (auto failure = ReadNode(mainLine)) return failure;
-      } else {
-        return Malformed("unexpected character outside a property");
-      }
+  // Reads the properties of the next node of the line.
+  std::optional<Failure> ReadNode(const Node& node) {
+    const size_t movesBefore = record_->moves.size();
+    for (const Property& property : node.properties) {
+      if (auto failure = UseProperty(property)) return failure;
+      if (record_->moves.size() > movesBefore + 1) return Malformed("two moves in one node");
     }
-    if (nodes_ == 0) return Malformed("the record holds no game");
+    ++nodes_;
+    if (record_->setup.size() + record_->moves.size() > size_t{LongestGame})
+      return Failure{FailureKind::TooLong, ""};
     return std::nullopt;
   }
 
  private:
-  bool AtEnd() const { return pos_ >= text_.size(); }
-  char Peek() const { return text_[pos_]; }
-
-  bool Take(char expected) {
-    if (AtEnd() || Peek() != expected) return false;
-    ++pos_;
-    return true;
-  }
-
-  void SkipBlanks() {
-    while (!AtEnd() && std::isspace(static_cast<unsigned char>(Peek())))
-      ++pos_;
-  }
-
   static Failure Malformed(std::string detail) {
     return Failure{FailureKind::Malformed, std::move(detail)};
   }
 
-  // A node's properties; only the main line's nodes are taken into the record.
-  std::optional<Failure> ReadNode(bool mainLine) {
-    const size_t movesBefore = record_->moves.size();
-    for (;;) {
-      SkipBlanks();
-      if (AtEnd() || !std::isalpha(static_cast<unsigned char>(Peek()))) break;
-      Property property;
-      if (auto failure = ReadProperty(property)) return failure;
-      if (!mainLine) continue;
-      if (auto failure = UseProperty(property)) return failure;
-      if (record_->moves.size() > movesBefore + 1) return Malformed("two moves in one node");
-    }
-    if (mainLine) ++nodes_;
-    return std::nullopt;
-  }
-
-  std::optional<Failure> ReadProperty(Property& property) {
-    // Older records spell identifiers with lowercase letters between the capitals ("AddBlack");
-    // only the capitals count.
-    while (!AtEnd() && std::isalpha(static_cast<unsigned char>(Peek()))) {
-      if (std::isupper(static_cast<unsigned char>(Peek()))) property.ident += Peek();
-      ++pos_;
-    }
-    if (property.ident.empty()) return Malformed("a property without capital letters");
-    SkipBlanks();
-    while (!AtEnd() && Peek() == '[') {
-      std::string value;
-      if (auto failure = ReadValue(value)) return failure;
-      property.values.push_back(std::move(value));
-      SkipBlanks();
-    }
-    if (property.values.empty()) return Malformed("property " + property.ident + " has no value");
-    return std::nullopt;
-  }
-
-  std::optional<Failure> ReadValue(std::string& value) {
-    ++pos_;  // The opening bracket.
-    for (;;) {
-      if (AtEnd()) return Malformed("a property value is not closed");
-      char c = text_[pos_++];
-      if (c == ']') return std::nullopt;
-      if (c == '\\') {
-        if (AtEnd()) return Malformed("a property value is not closed");
-        c = text_[pos_++];
-      }
-      value.push_back(c);
-    }
-  }
-
-  // Takes what the program needs from one property of the main line.
+  // Takes what the program needs from one property of the line.
   std::optional<Failure> UseProperty(const Property& property) {
     const std::string& ident = property.ident;
     if (ident == "B" || ident == "W") return UseMove(property);
@@ -246,17 +163,26 @@ class SgfReader {
     return Failure{FailureKind::IllegalSetup, std::move(detail)};
   }
 
-  std::string_view text_;
-  GameRecord* record_ = nullptr;
-  size_t pos_ = 0;
-  int64_t nodes_ = 0;  // Main-line nodes read so far; the first is the root.
+  GameRecord* record_;
+  int64_t nodes_ = 0;  // Nodes of the line read so far; the first is the root.
 };
 
 }  // namespace
 
+std::optional<Failure> RecordOfLine(const GameTree& tree, std::span<const NodeId> line,
+                                    GameRecord& record) {
+  LineReader reader(record);
+  for (const NodeId node : line) {
+    if (auto failure = reader.ReadNode(tree.nodes[static_cast<size_t>(node)])) return failure;
+  }
+  return std::nullopt;
+}
+
 ParsedRecord ParseSgf(std::string_view text) {
   ParsedRecord parsed;
-  parsed.failure = SgfReader(text).Read(parsed.record);
+  parsed.failure = ReadTree(text, parsed.tree);
+  if (!parsed.failure)
+    parsed.failure = RecordOfLine(parsed.tree, parsed.tree.MainLine(), parsed.record);
   return parsed;
 }
 

@@ -1,14 +1,25 @@
-// Writing SGF (FF[4]): one game, its setup stones in the root node, then one node per move.
+// Writing SGF (FF[4]) as UTF-8: a whole game tree, or one game with its setup stones in the root
+// node and one node per move.
 #pragma once
 
 #include <string>
 
 #include "sgf/game_record.h"
+#include "sgf/game_tree.h"
 
 namespace sgf {
 
-// The record as SGF text, ending with a newline. ParseSgf reads it back to an equal record,
-// except that the setup stones come back Black's first.
+// The tree as SGF text, ending with a newline, which ReadTree reads back to the same tree apart
+// from the root's AP, which names this program, and CA[UTF-8], added when the root has no CA.
+// Every other property is written as the tree holds it, in its order.
+std::string WriteTree(const GameTree& tree);
+
+// The record as a tree: the root with the game information and the setup stones before PL (a
+// reader that places HA stones itself then knows they are there), then one node per move.
+GameTree TreeOfRecord(const GameRecord& record);
+
+// WriteTree(TreeOfRecord(record)). ParseSgf reads it back to an equal record, except that the
+// setup stones come back Black's first.
 std::string WriteSgf(const GameRecord& record);
 
 }  // namespace sgf

@@ -5,11 +5,15 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "gtp/gtp_loop.h"
+#include "sgf/game_record.h"
 
 namespace {
 
@@ -25,13 +29,16 @@ const std::string Ok = "= \n\n", SyntaxError = "? syntax error\n\n",
 const std::string GameFile = ::testing::TempDir() + "gtp_session." + std::to_string(getpid());
 
 std::string Times(int count, const std::string& text) {
-  return count == 0 ? "" : text + Times(count - 1, text);
+  std::string repeated;
+  for (; count > 0; --count)
+    repeated += text;
+  return repeated;
 }
 
 // The handicap game: set_free_handicap A2 B1, then White C1, Black D1, White E4, Black C2 taking
 // C1, a White pass and Black B2.
 const std::string GameSgf = "= (;FF[4]GM[1]SZ[19]CA[UTF-8]AP[Zada Da:" ZADADA_VERSION
-                            "]KM[0.5]HA[2]PL[W]AB[ar][bs]\n;W[cs];B[ds];W[ep];B[cr];W[];B[br])\n\n";
+                            "]KM[0.5]HA[2]AB[ar][bs]PL[W]\n;W[cs];B[ds];W[ep];B[cr];W[];B[br])\n\n";
 
 const std::vector<Row> Session = {
     // Framing: ids, blank and comment lines, tabs, control characters, case, line length.
@@ -111,6 +118,10 @@ const std::vector<Row> Session = {
      "= black\n\n= white\n\n"},
     {"undo\nundo", Ok + "? cannot undo\n\n"},
     {"list_stones b\nlist_stones w", "= A19\n\n= T1\n\n"},
+    // PL decides who moves after setup stones of one colour, and printsgf says so again.
+    {"loadsgf " ZADADA_DATA "/black_to_move.sgf\nprintsgf",
+     "= black\n\n= (;FF[4]*AB[dd]PL[B])\n\n"},
+    {"play b D5\nundo\nundo\nprintsgf", Ok + Ok + "? cannot undo\n\n= (;FF[4]*AB[dd]PL[B])\n\n"},
     // The computer's moves, reproducible after the same seed.
     {"clear_board\nset_random_seed 42", Times(2, Ok)},
     {"genmove b", "= *\n\n"},
@@ -169,6 +180,49 @@ void RunSession(const std::vector<Row>& session) {
 TEST(GtpSession, AnswersEveryCommand) {
   RunSession(Session);
   std::remove(GameFile.c_str());
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string Contents(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Whatever the longest game printsgf writes, loadsgf reads back; longer games and larger files
+// are refused as such.
+TEST(GtpSession, KeepsGamesWithinTheirLength) {
+  const std::string longest = GameFile + ".longest", longer = GameFile + ".longer",
+                    large = GameFile + ".large";
+  WriteFile(longest, "(;" + Times(sgf::LongestGame, ";B[]") + ")");
+  WriteFile(longer, "(;AB[aa]" + Times(sgf::LongestGame, ";B[]") + ")");
+  WriteFile(large, std::string(sgf::LargestRecordFile + 1, ' '));
+  RunSession({
+      {"loadsgf " + longer + "\nloadsgf " + large, "? game too long\n\n? file too large\n\n"},
+      {"loadsgf " + longest, "= white\n\n"},
+      {"play w pass\ngenmove w\nkgs-genmove_cleanup w", Times(3, "? game too long\n\n")},
+      {"printsgf " + GameFile + "\nclear_board\nloadsgf " + GameFile, Ok + Ok + "= white\n\n"},
+      {"undo\nplay w pass", Ok + Ok},
+  });
+  for (const std::string& path : {longest, longer, large, GameFile})
+    std::remove(path.c_str());
+}
+
+// A record that cannot be written leaves the file it would replace as it was, and no other.
+TEST(GtpSession, KeepsTheOldRecordWhenWritingFails) {
+  const std::string blocked = GameFile + ".part";
+  RunSession({{"printsgf " + GameFile, Ok}});
+  const std::string before = Contents(GameFile);
+  std::filesystem::create_directory(blocked);  // Where printsgf would write first.
+  RunSession({{"play b D4\nprintsgf " + GameFile, Ok + "? cannot write file\n\n"}});
+  EXPECT_EQ(Contents(GameFile), before);
+  EXPECT_TRUE(std::filesystem::is_empty(blocked));
+  std::filesystem::remove(blocked);
+  std::remove(GameFile.c_str());
+  if (std::filesystem::exists("/dev/full"))
+    RunSession({{"printsgf /dev/full", "? cannot write file\n\n"}});
 }
 
 TEST(GtpSession, JudgesAFinishedGame) {

@@ -1,5 +1,6 @@
-// Game records: each way a record is refused, the forms other programs write, and a game written,
-// read back and replayed. That a refused record leaves the game alone is the GTP program's test.
+// Game records: each way a record is refused, the forms other programs write, a whole tree and a
+// game written, read back and replayed. That a refused record leaves the game alone is the GTP
+// program's test.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +12,13 @@
 
 namespace sgf {
 namespace {
+
+std::string Repeat(int32_t count, std::string_view text) {
+  std::string repeated;
+  for (; count > 0; --count)
+    repeated += text;
+  return repeated;
+}
 
 // Reads text and replays it on board; why it fails, or "" when it loads.
 std::string Load(const std::string& text, Zere19r19& board) {
@@ -52,6 +60,9 @@ TEST(Sgf, RefusesEachFaultWithItsReason) {
       {"(;AB[aa:ss]AW[aa])", "illegal setup: more setup stones than points"},
       {"(;AE[aa])", "illegal setup: AE[aa] takes stones off"},
       {"(;B[dd];AW[aa])", "illegal setup: AW[aa] after the first move"},
+      {"(" + Repeat(LongestGame + 1, ";B[]") + ")", "game too long"},
+      {"(;AB[aa:ss]" + Repeat(LongestGame - BoardLines * BoardLines + 1, ";B[]") + ")",
+       "game too long"},
   };
   for (const auto& [text, reason] : Faulty) {
     Zere19r19 board;
@@ -68,6 +79,9 @@ TEST(Sgf, ReadsWhatOtherProgramsWrite) {
       {"(;B[aa](;W[bb](;B[cc])(;B[dd]))(;W[ee]))", "(;B[aa];W[bb];B[cc])"},
       {" ( ;AddWhite[bb] C[a \\] and a \\\\]\n;B[aa] ) ", "(;AW[bb];B[aa])"},
       {std::string(100000, '(') + ";B[aa]" + std::string(100000, ')'), "(;B[aa])"},
+      {"\xEF\xBB\xBF(;B[aa])", "(;B[aa])"},
+      {"Game 1 (of 2):\n( ;B[aa])", "(;B[aa])"},
+      {"((;B[aa])(;B[bb]))", "(;B[aa])"},
   };
   for (const auto& [text, plain] : Forms) {
     const ParsedRecord read = ParseSgf(text), expected = ParseSgf(plain);
@@ -76,14 +90,79 @@ TEST(Sgf, ReadsWhatOtherProgramsWrite) {
   }
 }
 
-// Setup stones go down Black's first, White's first when PL says White moves next.
+// PL decides who moves after the setup, whatever colours the setup holds; without it the colour
+// placed last does, Black's stones going down first. Written back, PL says the same.
 TEST(Sgf, SetupLeavesTheColourToMove) {
-  Zere19r19 board;
-  ASSERT_EQ(Load("(;AW[bb]AB[aa])", board), "");
-  EXPECT_EQ(board.ColourToMove(), Black);
-  board.Reset();
-  ASSERT_EQ(Load("(;PL[W]AB[aa]AW[bb])", board), "");
-  EXPECT_EQ(board.ColourToMove(), White);
+  const struct {
+    std::string text;
+    int32_t toMove;
+  } Setups[] = {
+      {"(;AB[dd]PL[B])", Black},  {"(;AW[dd]PL[W])", White},
+      {"(;PL[W])", White},        {"(;AB[dd])", White},
+      {"(;AW[bb]AB[aa])", Black}, {"(;PL[W]AB[aa]AW[bb])", White},
+      {"(;AB[dd];B[pp])", White}, {"(;AB[dd]PL[B];B[pp];W[dp])", Black},
+  };
+  for (const auto& [text, toMove] : Setups) {
+    const ParsedRecord read = ParseSgf(text);
+    Zere19r19 board;
+    ASSERT_FALSE(read.failure || ReplayGame(read.record, board)) << text;
+    const SetupInfo setup = SetupOfRecord(read.record);
+    EXPECT_EQ(ColourToMove(board, setup), toMove) << text;
+    while (board.moveCount > setup.records)
+      board.TakeBack(false);
+    const GameRecord written = RecordOfBoard(board, setup, 0.0, "");
+    Zere19r19 again;
+    ASSERT_FALSE(ReplayGame(written, again)) << text;
+    EXPECT_EQ(ColourToMove(again, SetupOfRecord(written)), ColourToMove(board, setup)) << text;
+  }
+}
+
+// Text in Latin-1 or Windows-1252 becomes UTF-8; UTF-8 and unknown charsets keep their bytes.
+TEST(Sgf, DecodesTheCharsetToUtf8) {
+  const struct {
+    std::string charset, written, read;
+  } Texts[] = {
+      {"CA[ISO-8859-1]", "M\xFCller", "M\xC3\xBCller"},
+      {"CA[latin1]", "\xE9t\xE9", "\xC3\xA9t\xC3\xA9"},
+      {"CA[Windows-1252]", "\x93\x80\x81", "\xE2\x80\x9C\xE2\x82\xAC\xC2\x81"},
+      {"", "M\xFCller", "M\xC3\xBCller"},
+      {"", "M\xC3\xBCller", "M\xC3\xBCller"},
+      {"CA[UTF-8]", "\xFC", "\xFC"},
+      {"CA[GB2312]", "\xC4\xE3", "\xC4\xE3"},
+  };
+  for (const auto& [charset, written, read] : Texts) {
+    const ParsedRecord parsed = ParseSgf("(;" + charset + "PB[" + written + "])");
+    ASSERT_FALSE(parsed.failure) << charset;
+    EXPECT_EQ(parsed.tree.Find(GameTree::Root, "PB")->values.front(), read) << charset;
+  }
+}
+
+// Variations, comments, markup and unknown properties come back node for node and property for
+// property; only AP names this program, and the text is UTF-8 from then on.
+TEST(Sgf, TreeReadsBackWhole) {
+  const std::string text =
+      "(;FF[4]CA[ISO-8859-1]AP[Elsewhere:2]GM[1]SZ[19]PB[M\xFCller]XX[one][two]C[a \\] and a "
+      "\\\\]AB[dd]PL[B]\n;B[pp]C[first](;W[dp]TR[aa][bb];B[pd])(;W[qq]))";
+  const ParsedRecord read = ParseSgf(text);
+  ASSERT_FALSE(read.failure) << read.failure->Message();
+  const GameTree& tree = read.tree;
+  ASSERT_EQ(tree.nodes.size(), 5u);
+  EXPECT_EQ(tree.Find(GameTree::Root, "CA")->values.front(), "UTF-8");
+  EXPECT_EQ(tree.Find(GameTree::Root, "PB")->values.front(), "M\xC3\xBCller");
+  EXPECT_EQ(tree.Find(GameTree::Root, "XX")->values, (std::vector<std::string>{"one", "two"}));
+  EXPECT_EQ(tree.Find(GameTree::Root, "C")->values.front(), "a ] and a \\");
+  EXPECT_EQ(tree.Find(1, "C")->values.front(), "first");
+  EXPECT_EQ(tree.nodes[1].children, (std::vector<NodeId>{2, 4}));
+  EXPECT_EQ(tree.Find(2, "TR")->values.size(), 2u);
+  EXPECT_EQ(read.record.moves.size(), 3u);
+
+  const std::string written = WriteTree(tree);
+  GameTree again;
+  ASSERT_FALSE(ReadTree(written, again)) << written;
+  EXPECT_TRUE(again.Find(GameTree::Root, "AP")->values.front().starts_with("Zada Da:"));
+  EXPECT_EQ(WriteTree(again), written);
+  again.nodes[GameTree::Root].properties[2] = tree.nodes[GameTree::Root].properties[2];
+  EXPECT_TRUE(again == tree) << written;
 }
 
 TEST(Sgf, GameReadsBackAndReplaysAsWritten) {
@@ -105,7 +184,7 @@ TEST(Sgf, GameReadsBackAndReplaysAsWritten) {
 
   Zere19r19 board;
   ASSERT_FALSE(ReplayGame(read.record, board));
-  GameRecord replayed = RecordOfBoard(board, SetupInfo{3, 2}, -6.5, "W+R");
+  GameRecord replayed = RecordOfBoard(board, SetupOfRecord(read.record), -6.5, "W+R");
   replayed.info = record.info;
   EXPECT_EQ(WriteSgf(replayed), text);
   board.Reset();  // Black sets up and moves first, as in a problem: PL names the first mover.
