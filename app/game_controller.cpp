@@ -1,17 +1,42 @@
 #include "app/game_controller.h"
 
+#include <QCoreApplication>
 #include <cassert>
 #include <memory>
 
+#include "app/opponents/computer_opponent.h"
+#include "app/opponents/engine_opponent.h"
+#include "app/opponents/engine_settings.h"
 #include "display/scoring_panel.h"
-#include "player/computer_player.h"
+#include "gtp/vertex.h"
 #include "scoring/komi.h"
 #include "sgf/replay.h"
 
+namespace {
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("GameController", text);
+}
+
+}  // namespace
+
+void GameController::LaterDeleter::operator()(Opponent* opponent) const {
+  opponent->disconnect();
+  opponent->deleteLater();
+}
+
 GameController::GameController(BoardCanvas& canvas, StatusPanel& panel)
     : canvas_(canvas), panel_(panel), board_(&canvas, canvas.BoardOriginX, canvas.BoardOriginY) {
+  paceTimer_.setSingleShot(true);
+  QObject::connect(&paceTimer_, &QTimer::timeout, [this] { NextOpponentMove(); });
   NewGame();
   UpdateStatus();
+}
+
+// Deleted at once, not later: the event loop may not run again to end the engines.
+GameController::~GameController() {
+  for (auto& opponent : opponents_)
+    delete opponent.release();
 }
 
 void GameController::Image1MouseDown(int32_t x, int32_t y) {
@@ -22,58 +47,56 @@ void GameController::Image1MouseDown(int32_t x, int32_t y) {
     ShowStatus();
     return;
   }
-  bool placed = false;
-  if (const int32_t colour = ModeColour(); colour != Empty)
-    placed = board_.TryMove(point.column, point.row, colour, true);
-  if (computerTakesBlack_ && board_.TryMove(point.column, point.row, White, true)) {
-    placed = true;
-    ComputerMove(board_, Black);
-  }
-  if (computerTakesWhite_ && board_.TryMove(point.column, point.row, Black, true)) {
-    placed = true;
-    ComputerMove(board_, White);
-  }
+  const int32_t colour = waiting_ == Empty && resigned_ == Empty ? PersonColour() : Empty;
+  const bool placed = colour != Empty && board_.TryMove(point.column, point.row, colour, true);
+  if (placed && Plays(-colour)) Ask(-colour, false);
   if (!placed && refusedClick_) refusedClick_();
   ApplyTurnRule();
   UpdateStatus();
 }
 
 void GameController::Button1Click() {
-  if (const int32_t colour = ModeColour(); colour != Empty) board_.Pass(colour);
-  if (computerTakesBlack_) {
-    board_.Pass(White);
-    ComputerReply(board_, Black);
-  }
-  if (computerTakesWhite_) {
-    board_.Pass(Black);
-    ComputerReply(board_, White);
+  const int32_t colour = waiting_ == Empty && resigned_ == Empty ? PersonColour() : Empty;
+  if (colour != Empty) {
+    board_.Pass(colour);
+    if (Plays(-colour)) Ask(-colour, true);
   }
   ApplyTurnRule();
   UpdateStatus();
 }
 
 void GameController::Button2Click() {
-  if (ModeColour() != Empty) TakeBackAboveSetup();
-  if (ComputerPlays()) {
-    // The computer's answer and the person's move before it, either of which may be a pass.
+  paceTimer_.stop();
+  if (waiting_ != Empty || (resigned_ != Empty && Plays(resigned_))) {
+    // The engine has not answered the person's move, or resigned instead: only that move goes.
+    CancelWait();
     TakeBackAboveSetup();
-    TakeBackAboveSetup();
+  } else if (resigned_ == Empty) {
+    // With an opponent, its answer and the person's move before it, either of which may be a pass.
+    const int32_t records = Plays(Black) || Plays(White) ? 2 : 1;
+    for (int32_t record = 0; record < records; ++record)
+      TakeBackAboveSetup();
   }
+  resigned_ = Empty;
   ApplyTurnRule();
-  if (computerTakesBlack_ && board_.Newest() == nullptr) {
-    ComputerMove(board_, Black);
-    sideToMove_ = White;
+  const int32_t next = board_.ColourToMove();
+  if (board_.moveCount == setup_.records && Plays(next) && !Plays(-next)) {
+    Ask(next, false);
+    ApplyTurnRule();
   }
   UpdateStatus();
+  KeepOpponentsPlaying();
 }
 
 void GameController::Button3Click() {
+  CancelWait();
   NewGame();
-  if (computerTakesBlack_) {
-    ComputerMove(board_, Black);
-    sideToMove_ = White;
+  if (Plays(Black) && !Plays(White)) {
+    Ask(Black, false);
+    sideToMove_ = board_.ColourToMove();
   }
   UpdateStatus();
+  KeepOpponentsPlaying();
 }
 
 void GameController::pbsoClick() {
@@ -101,15 +124,15 @@ void GameController::ctwClick() {
 }
 
 void GameController::ctbwClick() {
-  playMode_ = ComputerBoth;
-  computerTakesWhite_ = true;
-  computerTakesBlack_ = true;
+  SetPersonMode(AlternatePlay);
+  SetSeat(Black, {Seat::Computer, {}});
+  SetSeat(White, {Seat::Computer, {}});
   // Until three records stand, a board with at most one colour on it counts as settled, which
   // would end the game before it starts.
   if (board_.moveCount < 3) boardSettled_ = false;
   for (int32_t played = 0;
        !boardSettled_ && GameContinues(board_) && played < ComputerGameMoveLimit; ++played) {
-    ComputerMove(board_, board_.ColourToMove());
+    Ask(board_.ColourToMove(), false);
     sideToMove_ = board_.ColourToMove();
     UpdateStatus();
     if (board_.moveCount < 3) boardSettled_ = false;
@@ -117,6 +140,36 @@ void GameController::ctbwClick() {
   }
   // A game stopped by the watcher or the move limit has not ended, so it gets no result.
   announceResult_ = boardSettled_ || !GameContinues(board_);
+  cwbcClick();
+}
+
+void GameController::StartGame(const GameChoice& choice) {
+  assert(UsableKomi(choice.komi));
+  SetPersonMode(AlternatePlay);
+  NewGame();
+  for (const gtp::Vertex& point : gtp::StandardHandicapPoints(choice.handicap))
+    board_.TryMove(point.column, point.row, Black, true);
+  setup_ = {board_.moveCount, board_.moveCount};
+  komi_ = choice.komi;
+  SetSeat(Black, choice.black);
+  SetSeat(White, choice.white);
+  sideToMove_ = board_.ColourToMove();
+  if (Plays(sideToMove_)) Ask(sideToMove_, false);
+  ApplyTurnRule();
+  UpdateStatus();
+  KeepOpponentsPlaying();
+}
+
+void GameController::Resign() {
+  const int32_t colour = PersonColour();
+  if (colour == Empty || resigned_ != Empty || judgement_) return;
+  CancelWait();
+  resigned_ = colour;
+  UpdateStatus();
+}
+
+void GameController::StopOpponentGame() {
+  if (!Plays(Black) || !Plays(White)) return;
   cwbcClick();
 }
 
@@ -128,6 +181,7 @@ void GameController::SetKomi(double komi) {
 }
 
 void GameController::NewGame() {
+  paceTimer_.stop();
   canvas_.ShowFreshBoard();
   board_.Reset();
   sideToMove_ = Black;
@@ -135,29 +189,49 @@ void GameController::NewGame() {
   komi_ = chosenKomi_.value_or(DefaultKomi(0));
   info_.clear();
   judgement_.reset();
+  resigned_ = Empty;
+  opponentMoves_ = 0;
 }
 
 void GameController::UpdateStatus() {
-  if (announceResult_ || TwoPassesEnded(board_))
+  if (resigned_ == Empty && (announceResult_ || TwoPassesEnded(board_)))
     judgement_ = JudgePosition(board_);
   else
     judgement_.reset();
   announceResult_ = false;
   ShowStatus();
+  if (AnyEngine()) {
+    const sgf::GameRecord game = RecordOfGame();
+    for (const auto& opponent : opponents_) {
+      if (opponent) opponent->Follow(game);
+    }
+  }
 }
 
 void GameController::ShowStatus() {
-  if (playMode_ == BlackStonesOnly) sideToMove_ = Black;
-  if (playMode_ == WhiteStonesOnly) sideToMove_ = White;
-  boardSettled_ =
-      RefreshStatusPanel(board_, sideToMove_, computerTakesBlack_, computerTakesWhite_, panel_);
+  if (placing_ != Empty) sideToMove_ = placing_;
+  boardSettled_ = RefreshStatusPanel(board_, sideToMove_, Plays(Black), Plays(White), panel_);
+  if (AnyEngine()) panel_.ShowModeCaption(EngineCaption());
   if (judgement_) ShowScoring(board_, *judgement_, komi_, panel_);
+  if (resigned_ != Empty)
+    panel_.ShowPassMessage(resigned_ == Black ? Tr("White wins by resignation")
+                                              : Tr("Black wins by resignation"));
+  if (waiting_ != Empty)
+    panel_.ShowPassMessage(Tr("%1 is thinking...").arg(OpponentOf(waiting_)->Name()));
+}
+
+QString GameController::EngineCaption() const {
+  if (Plays(Black) && Plays(White))
+    return Tr("%1 against %2").arg(OpponentOf(Black)->Name(), OpponentOf(White)->Name());
+  if (Plays(Black)) return Tr("%1 takes black").arg(OpponentOf(Black)->Name());
+  return Tr("%1 takes white").arg(OpponentOf(White)->Name());
 }
 
 std::optional<sgf::Failure> GameController::OpenGame(const sgf::GameRecord& record) {
   // Checked on a board of its own first, so a record refused part-way leaves the game untouched;
   // only then replayed on the board that draws.
   if (auto failure = sgf::ReplayGame(record, *std::make_unique<Zere19r19>())) return failure;
+  CancelWait();
   NewGame();
   [[maybe_unused]] const bool replayed = !sgf::ReplayGame(record, board_).has_value();
   assert(replayed);
@@ -165,41 +239,52 @@ std::optional<sgf::Failure> GameController::OpenGame(const sgf::GameRecord& reco
   assert(!record.komi || UsableKomi(*record.komi));
   komi_ = record.komi.value_or(DefaultKomi(record.handicap));
   info_ = record.info;
-  SetPersonMode(AlternatePlay);
+  placing_ = Empty;
   sideToMove_ = board_.ColourToMove();
+  if (Plays(sideToMove_) && !GameOver()) Ask(sideToMove_, false);
+  ApplyTurnRule();
   UpdateStatus();
+  KeepOpponentsPlaying();
   return std::nullopt;
 }
 
 sgf::GameRecord GameController::RecordOfGame() const {
-  const std::string result = judgement_ ? ScoreText(judgement_->Margin(komi_)) : "";
+  std::string result = judgement_ ? ScoreText(judgement_->Margin(komi_)) : "";
+  if (resigned_ != Empty) result = resigned_ == Black ? "W+R" : "B+R";
   sgf::GameRecord record = sgf::RecordOfBoard(board_, setup_, komi_, result);
   record.info = info_;
   return record;
 }
 
-void GameController::ApplyTurnRule() {
-  sideToMove_ =
-      ComputerPlays() || playMode_ == AlternatePlay ? board_.ColourToMove() : LastColour();
+int32_t GameController::PlayMode() const {
+  if (placing_ != Empty) return placing_ == Black ? BlackStonesOnly : WhiteStonesOnly;
+  if (Plays(Black)) return Plays(White) ? ComputerBoth : ComputerBlack;
+  return Plays(White) ? ComputerWhite : AlternatePlay;
 }
 
-int32_t GameController::ModeColour() const {
-  switch (playMode_) {
-    case BlackStonesOnly:
-      return Black;
-    case WhiteStonesOnly:
-      return White;
-    case AlternatePlay:
-      return board_.ColourToMove();
-    default:
-      return Empty;
-  }
+Seat::Kind GameController::SeatOf(int32_t colour) const {
+  const Opponent* opponent = OpponentOf(colour);
+  if (opponent == nullptr) return Seat::Person;
+  return opponent->Engine() ? Seat::Engine : Seat::Computer;
+}
+
+bool GameController::AnyEngine() const {
+  return SeatOf(Black) == Seat::Engine || SeatOf(White) == Seat::Engine;
+}
+
+void GameController::ApplyTurnRule() {
+  sideToMove_ = placing_ == Empty ? board_.ColourToMove() : LastColour();
+}
+
+int32_t GameController::PersonColour() const {
+  if (placing_ != Empty) return placing_;
+  if (Plays(Black)) return Plays(White) ? Empty : White;
+  return Plays(White) ? Black : board_.ColourToMove();
 }
 
 void GameController::LetComputerTake(int32_t colour) {
-  playMode_ = colour == Black ? ComputerBlack : ComputerWhite;
-  computerTakesBlack_ = colour == Black;
-  computerTakesWhite_ = colour == White;
+  SetPersonMode(AlternatePlay);
+  SetSeat(colour, {Seat::Computer, {}});
   AnswerIfDue(colour);
   UpdateStatus();
 }
@@ -208,18 +293,91 @@ void GameController::AnswerIfDue(int32_t colour) {
   const Zere19r19::gomove* newest = board_.Newest();
   const bool due = newest != nullptr ? newest->colour == -colour : sideToMove_ == colour;
   if (!due) return;
-  ComputerReply(board_, colour);
+  Ask(colour, true);
   sideToMove_ = -colour;
 }
 
 void GameController::SetPersonMode(int32_t mode) {
-  playMode_ = mode;
-  computerTakesWhite_ = false;
-  computerTakesBlack_ = false;
+  CancelWait();
+  paceTimer_.stop();
+  placing_ = mode == BlackStonesOnly ? Black : mode == WhiteStonesOnly ? White : Empty;
+  SetSeat(Black, {});
+  SetSeat(White, {});
+}
+
+void GameController::SetSeat(int32_t colour, const Seat& seat) {
+  auto& place = opponents_[colour == Black ? 0 : 1];
+  if (waiting_ == colour) CancelWait();
+  place.reset();
+  if (seat.kind == Seat::Computer) place.reset(new ComputerOpponent);
+  if (seat.kind != Seat::Engine) return;
+  place.reset(new EngineOpponent(seat.commandLine, EngineTimeoutMs(), RecordOfGame()));
+  Opponent* opponent = place.get();
+  QObject::connect(opponent, &Opponent::moved, opponent,
+                   [this](int32_t mover, const OpponentMove& move) { OpponentMoved(mover, move); });
+  QObject::connect(opponent, &Opponent::failed, opponent,
+                   [this, colour](const QString& what) { EngineFailed(colour, what); });
+  QObject::connect(opponent, &Opponent::renamed, opponent, [this] { ShowStatus(); });
+}
+
+void GameController::Ask(int32_t colour, bool replying) {
+  if (!OpponentOf(colour)->Move(board_, RecordOfGame(), colour, replying)) waiting_ = colour;
 }
 
 void GameController::TakeBackAboveSetup() {
   if (board_.moveCount > setup_.records) board_.TakeBack(true);
+}
+
+void GameController::CancelWait() {
+  if (waiting_ == Empty) return;
+  OpponentOf(waiting_)->Cancel();
+  waiting_ = Empty;
+}
+
+void GameController::OpponentMoved(int32_t colour, const OpponentMove& move) {
+  if (colour != waiting_) return;
+  waiting_ = Empty;
+  if (move.kind == OpponentMove::Resign) {
+    resigned_ = colour;
+  } else if (move.kind == OpponentMove::Pass) {
+    board_.Pass(colour);
+  } else if (!board_.TryMove(move.column, move.row, colour, true)) {
+    const QString point = QString::fromStdString(gtp::VertexText(move.column, move.row));
+    EngineFailed(colour, Tr("played %1, which the rules do not allow").arg(point));
+    return;
+  }
+  ApplyTurnRule();
+  UpdateStatus();
+  KeepOpponentsPlaying();
+}
+
+void GameController::EngineFailed(int32_t colour, const QString& what) {
+  const QString name = OpponentOf(colour)->Name();
+  paceTimer_.stop();
+  if (waiting_ == colour) waiting_ = Empty;
+  opponents_[colour == Black ? 0 : 1].reset();
+  ApplyTurnRule();
+  UpdateStatus();
+  if (engineFailed_) engineFailed_(name, what);
+}
+
+void GameController::KeepOpponentsPlaying() {
+  if (Plays(Black) && Plays(White) && waiting_ == Empty && !GameOver() &&
+      opponentMoves_ < ComputerGameMoveLimit)
+    paceTimer_.start();
+}
+
+void GameController::NextOpponentMove() {
+  if (!Plays(Black) || !Plays(White) || waiting_ != Empty || GameOver()) return;
+  ++opponentMoves_;
+  Ask(board_.ColourToMove(), true);
+  ApplyTurnRule();
+  UpdateStatus();
+  KeepOpponentsPlaying();
+}
+
+bool GameController::GameOver() const {
+  return resigned_ != Empty || TwoPassesEnded(board_);
 }
 
 bool GameContinues(const Zere19r19& board) {

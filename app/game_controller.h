@@ -1,7 +1,13 @@
 // The game controller: turns the board click, the three buttons and the Game menu into moves,
-// passes and take-backs, lets the computer answer for the colours it plays, and brings the status
-// panel up to date after every command. It knows the window only as a board canvas and a status
-// panel, so tests drive it with plain calls.
+// passes and take-backs, lets the opponents (the built-in computer player, GTP engines) answer for
+// the colours they play, and brings the status panel up to date after every command. It knows the
+// window only as a board canvas and a status panel, so tests drive it with plain calls.
+//
+// Who plays each colour: a person at the screen, or an opponent. The built-in player answers
+// within the command; an engine answers later, and meanwhile the controller is waiting for it:
+// board clicks and Pass are refused, every other command works and cancels the wait where it
+// changes the game. Two opponents play each other at the chosen pace until the game ends or
+// StopOpponentGame.
 //
 // Scoring: once a game has ended (two passes in a row, or the computer's game against itself is
 // over) the controller holds a judgement of the position, shows its result with the game's komi
@@ -9,54 +15,78 @@
 // judgement is dropped, and made anew when the game still stands ended.
 #pragma once
 
+#include <QString>
+#include <QTimer>
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/opponents/opponent.h"
 #include "display/board_picture.h"
 #include "display/status_panel.h"
 #include "engine/board.h"
 #include "scoring/judgement.h"
+#include "scoring/komi.h"
 #include "sgf/game_record.h"
 
-// The play modes. Only the first three are ever tested: in the others the two computer flags
-// alone decide what a command does.
+// The play modes, as PlayMode() reports who plays each colour.
 enum PlayModes : int32_t {
   BlackStonesOnly = 1,  // Every click places Black, Pass passes for Black.
   WhiteStonesOnly = 2,  // Every click places White, Pass passes for White.
   AlternatePlay = 3,    // Clicks and Pass are for the next colour.
-  ComputerBlack = 4,    // The person plays White, the computer answers as Black.
-  ComputerWhite = 5,    // The person plays Black, the computer answers as White.
-  ComputerBoth = 6,     // Exists only while the computer plays against itself.
+  ComputerBlack = 4,    // The person plays White, an opponent answers as Black.
+  ComputerWhite = 5,    // The person plays Black, an opponent answers as White.
+  ComputerBoth = 6,     // Opponents play both colours.
 };
 
-// The most moves one run of the computer against itself may play; it ends long before on any
-// real game, but the bound guarantees that the command returns.
+// Who plays one colour.
+struct Seat {
+  enum Kind { Person, Computer, Engine };
+  Kind kind = Person;
+  QString commandLine;  // The engine's program and arguments; only for Engine.
+};
+
+// What the New Game dialog and the command line choose.
+struct GameChoice {
+  Seat black;
+  Seat white;
+  int32_t handicap = 0;        // 0, or 2 to 9 stones on the standard points.
+  double komi = EvenGameKomi;  // Must be a komi UsableKomi accepts.
+};
+
+// The most moves one run of the computer against itself, or one game between two opponents, may
+// play; it ends long before on any real game, but the bound guarantees that the game ends.
 inline constexpr int32_t ComputerGameMoveLimit = 2000;
 
 class GameController {
  public:
-  // Start-up after the pictures are prepared: both computer flags clear, alternate play with
-  // Black in turn, the one board drawing into canvas, a new game and the first status update.
+  // Start-up after the pictures are prepared: people play both colours, taking turns with Black
+  // in turn, the one board drawing into canvas, a new game and the first status update.
   // canvas and panel must outlive the controller.
   GameController(BoardCanvas& canvas, StatusPanel& panel);
+  ~GameController();
   GameController(const GameController&) = delete;
   GameController& operator=(const GameController&) = delete;
 
   // ---- Commands; each ends with UpdateStatus ----
 
   // Board click at (x, y) in the board picture's pixels: a stone on the nearest intersection for
-  // the mode's colour; when the computer plays the other colour and the stone stands, its answer.
+  // the person's colour; when an opponent plays the other colour and the stone stands, its answer.
+  // Refused while waiting for an engine or after a resignation.
   // While the game is scored, the click turns the group on that intersection dead or alive
   // instead, and a click on an empty intersection does nothing.
   void Image1MouseDown(int32_t x, int32_t y);
   // Pass, and the computer's answer when it plays: a pass too when the game is decided.
   void Button1Click();
-  void Button2Click();  // Undo: one record, or two when the computer plays.
-  void Button3Click();  // Clear All: a new game in the same mode.
+  // Undo: one record, or two when an opponent plays (the person's move and its answer); only the
+  // person's move while an engine is still thinking about it.
+  void Button2Click();
+  void Button3Click();  // Clear All: a new game with the same players.
   void pbsoClick();     // "Placing black stones only".
   void pwsoClick();     // "Placing White stones only".
   void cwbcClick();     // "Let's begin to play go!": alternate play.
@@ -66,6 +96,16 @@ class GameController {
   // with at least three records, two passes end the game, the watcher asks to stop or the move
   // limit is reached; then alternate play.
   void ctbwClick();
+
+  // Game > "New Game...": a new game with choice's players, handicap and komi; an opponent due
+  // to move is asked at once. Engines no longer chosen are let go.
+  void StartGame(const GameChoice& choice);
+  // Game > "Resign": the person in turn (the one person facing an opponent) gives up the game.
+  void Resign();
+  // Escape: when opponents play both colours, people take both over and the game stays.
+  void StopOpponentGame();
+  // How long a game between two opponents shows each move before the next, in milliseconds.
+  void SetOpponentPace(int milliseconds) { paceTimer_.setInterval(milliseconds); }
 
   // Game > "Komi...": komi, which UsableKomi must accept, for this game and every new game
   // started after it; a game being scored shows its new result at once.
@@ -84,7 +124,8 @@ class GameController {
   // ---- Game records ----
 
   // Replays record as the game on the board: its setup stones, which Undo never takes back, then
-  // its moves, in alternate play with the side in turn following the record; its komi, which
+  // its moves, with the same players (engines are put on it, an opponent due to move is asked)
+  // and the side in turn following the record, leaving any placing mode; its komi, which
   // UsableKomi must accept, or else the one its handicap calls for. A record that ends with two
   // passes is scored at once. A record the rules refuse anywhere leaves the game exactly as it
   // was and returns why.
@@ -98,11 +139,18 @@ class GameController {
   void SetComputerGameWatcher(std::function<bool()> watcher) { watcher_ = std::move(watcher); }
   // Called when a board click places no stone: the point is taken or the rules refuse the move.
   void SetRefusedClickSignal(std::function<void()> signal) { refusedClick_ = std::move(signal); }
+  // Called when an engine fails, with its name and what happened, once it has been let go.
+  void SetEngineFailedSignal(std::function<void(const QString&, const QString&)> signal) {
+    engineFailed_ = std::move(signal);
+  }
 
   // ---- Queries ----
 
   const Zere19r19& Board() const { return board_; }
-  int32_t PlayMode() const { return playMode_; }  // One of PlayModes.
+  int32_t PlayMode() const;  // One of PlayModes.
+  Seat::Kind SeatOf(int32_t colour) const;
+  // The colour whose engine is thinking about its move, Empty when none is.
+  int32_t Waiting() const { return waiting_; }
   // Whether the last UpdateStatus found every region next to both colours' stones their own.
   bool BoardSettled() const { return boardSettled_; }
   int32_t SideToMove() const { return sideToMove_; }  // The colour shown in turn.
@@ -110,31 +158,61 @@ class GameController {
 
  private:
   int32_t LastColour() const { return -board_.ColourToMove(); }
-  bool ComputerPlays() const { return computerTakesBlack_ || computerTakesWhite_; }
+  // The opponent playing colour, or nullptr for a person.
+  Opponent* OpponentOf(int32_t colour) const { return opponents_[colour == Black ? 0 : 1].get(); }
+  bool Plays(int32_t colour) const { return OpponentOf(colour) != nullptr; }
+  bool AnyEngine() const;
 
   // Sets the side shown in turn after a command that played or took back a move.
   void ApplyTurnRule();
-  // The colour a click places or Pass passes for in modes 1 to 3; Empty in the computer modes.
-  int32_t ModeColour() const;
-  // Gives colour to the computer and the other colour to the person.
+  // The colour a click places or Pass passes for: the placing mode's colour, the one colour no
+  // opponent plays, or the next colour; Empty when opponents play both.
+  int32_t PersonColour() const;
+  // Gives colour to the built-in player and the other colour to a person.
   void LetComputerTake(int32_t colour);
-  // Lets the computer answer for colour at once when colour is due: the newest record is the
-  // other colour's (a pass answered by a pass when the game is decided) or, on an empty history,
+  // Lets colour's opponent answer at once when colour is due: the newest record is the other
+  // colour's (a pass answered by a pass when the game is decided) or, on an empty history,
   // colour is shown in turn.
   void AnswerIfDue(int32_t colour);
   // Switches to one of the modes in which people place every stone.
   void SetPersonMode(int32_t mode);
+  // Puts seat in colour's place: a new opponent on the game as it stands, or a person.
+  void SetSeat(int32_t colour, const Seat& seat);
+  // Asks colour's opponent for its move: played at once by the built-in player, waited for from
+  // an engine.
+  void Ask(int32_t colour, bool replying);
   // Takes back the newest record unless it is a setup stone.
   void TakeBackAboveSetup();
+  // Drops the wait for an engine's answer.
+  void CancelWait();
+  // An opponent's answer to Ask arrives: played through the rules, then shown.
+  void OpponentMoved(int32_t colour, const OpponentMove& move);
+  // colour's engine failed: it is let go, a person plays colour, the game stays as it was.
+  void EngineFailed(int32_t colour, const QString& what);
+  // In a game between two opponents, asks the next one after the pace's pause unless it ended.
+  void KeepOpponentsPlaying();
+  void NextOpponentMove();
+  bool GameOver() const;  // Resigned, or ended by two passes.
   // Rewrites the status panel from the board and, while scoring, the judgement as it stands.
   void ShowStatus();
+  // The mode caption when an engine plays: the players' names.
+  QString EngineCaption() const;
+
+  // Lets an opponent go once its own signal has returned.
+  struct LaterDeleter {
+    void operator()(Opponent* opponent) const;
+  };
 
   BoardCanvas& canvas_;
   StatusPanel& panel_;
   const int32_t boardSize_ = BoardLines;  // Bounds the nearest-point search.
-  int32_t playMode_ = AlternatePlay;
-  bool computerTakesBlack_ = false;
-  bool computerTakesWhite_ = false;
+  int32_t placing_ = Empty;  // Black or White in the one-colour placing modes, otherwise Empty.
+  // Black's and White's opponents; none where a person plays.
+  std::array<std::unique_ptr<Opponent, LaterDeleter>, 2> opponents_;
+  int32_t waiting_ = Empty;    // The colour whose engine's answer is awaited, Empty when none is.
+  int32_t resigned_ = Empty;   // The colour that resigned this game, Empty when none has.
+  QTimer paceTimer_;           // Runs between the moves of a game between two opponents.
+  int32_t opponentMoves_ = 0;  // Moves played in a row by two opponents; bounds their game.
   bool boardSettled_ = false;  // Written only by UpdateStatus.
   // Display state: no command takes the colour it plays from it, except the two "Computer takes"
   // commands on an empty history.
@@ -148,6 +226,7 @@ class GameController {
   std::optional<Judgement> judgement_;  // Of the board's position, while the ended game is scored.
   std::function<bool()> watcher_;
   std::function<void()> refusedClick_;
+  std::function<void(const QString&, const QString&)> engineFailed_;
 };
 
 // False exactly when the newest record is a pass and it is the only record or follows a pass.

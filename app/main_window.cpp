@@ -8,12 +8,14 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <ctime>
 
 #include "app/error_box.h"
 #include "app/game_file.h"
 #include "app/input_blocker.h"
 #include "app/komi_dialog.h"
+#include "app/new_game_dialog.h"
 #include "app/window_look.h"
 #include "player/computer_player.h"
 
@@ -81,6 +83,7 @@ void TForm1::CreateMenus() {
   ctb = AddItem(Game1, "ctb", tr("Computer takes Black !"));
   ctw = AddItem(Game1, "ctw", tr("Computer takes White !"));
   ctbw = AddItem(Game1, "ctbw", tr("Computer takes both colors!"));
+  CreateGameItems();
   CreatePaceMenu();
   komi = AddItem(Game1, "komi", tr("Komi..."));
   View1 = AddMenu(MainMenu1, "View1", tr("View"));
@@ -101,6 +104,17 @@ void TForm1::CreateFileMenu() {
   saveGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 }
 
+void TForm1::CreateGameItems() {
+  Game1->addSeparator();
+  newGame = AddItem(Game1, "newGame", tr("New Game..."));
+  newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  resign = AddItem(Game1, "resign", tr("Resign"));
+  stopOpponents = new QAction(this);
+  stopOpponents->setObjectName(QStringLiteral("stopOpponents"));
+  stopOpponents->setShortcut(QKeySequence(Qt::Key_Escape));
+  addAction(stopOpponents);
+}
+
 void TForm1::CreatePaceMenu() {
   Game1->addSeparator();
   Pace1 = AddMenu(Game1, "Pace1", tr("Pace"));
@@ -117,7 +131,10 @@ void TForm1::CreatePaceMenu() {
     item->setCheckable(true);
     item->setChecked(choice.pace == pace_);
     paces_->addAction(item);
-    connect(item, &QAction::triggered, this, [this, pace = choice.pace] { pace_ = pace; });
+    connect(item, &QAction::triggered, this, [this, pace = choice.pace] {
+      pace_ = pace;
+      controller_->SetOpponentPace(pace);
+    });
   }
 }
 
@@ -154,6 +171,9 @@ void TForm1::FormCreate(const QString& pictureFolder) {
   controller_ = std::make_unique<GameController>(canvas_, *this);
   controller_->SetComputerGameWatcher([this] { return WatchComputerGame(); });
   controller_->SetRefusedClickSignal([] { QApplication::beep(); });
+  controller_->SetOpponentPace(pace_);
+  controller_->SetEngineFailedSignal(
+      [this](const QString& name, const QString& what) { ReportEngineFailure(name, what); });
 }
 
 void TForm1::ConnectCommands() {
@@ -171,6 +191,9 @@ void TForm1::ConnectCommands() {
   ConnectCommand(ctw, &GameController::ctwClick);
   connect(ctbw, &QAction::triggered, this, &TForm1::PlayComputerGame);
   connect(komi, &QAction::triggered, this, &TForm1::AskKomi);
+  connect(newGame, &QAction::triggered, this, &TForm1::AskNewGame);
+  ConnectCommand(resign, &GameController::Resign);
+  ConnectCommand(stopOpponents, &GameController::StopOpponentGame);
   connect(openGame, &QAction::triggered, this, &TForm1::OpenGame);
   connect(saveGame, &QAction::triggered, this, &TForm1::SaveGameAs);
   connect(showPoints, &QAction::toggled, Image1, &BoardImage::ShowPointMarks);
@@ -237,6 +260,24 @@ void TForm1::AskKomi() {
     RunCommand([&] { controller_->SetKomi(*chosen); });
 }
 
+void TForm1::AskNewGame() {
+  if (const std::optional<GameChoice> chosen = AskForNewGame(this, lastChoice_)) StartGame(*chosen);
+}
+
+void TForm1::StartGame(const GameChoice& choice) {
+  lastChoice_ = choice;
+  RunCommand([&] { controller_->StartGame(choice); });
+  Image1->update();
+}
+
+void TForm1::ReportEngineFailure(const QString& name, const QString& what) {
+  QTimer::singleShot(0, this, [this, name, what] {
+    QMessageBox::warning(
+        this, ApplicationTitleText(),
+        tr("The engine %1 %2.\nIt has been let go; a person plays its colour.").arg(name, what));
+  });
+}
+
 void TForm1::OpenGame() {
   const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), gameFolder_,
                                                     tr("Go games (*.sgf);;All files (*)"));
@@ -270,6 +311,9 @@ void TForm1::ShowTurnStone(int32_t colour) {
 
 void TForm1::ShowMoveNumber(const QString& text) {
   StaticText3->setText(text);
+  // An engine's move arrives outside any command, and the board control is not told when stones
+  // are drawn into its picture.
+  Image1->update();
 }
 
 void TForm1::ShowBlackPoints(const QString& text) {

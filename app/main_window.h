@@ -50,6 +50,8 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   bool OpenGameFile(const QString& path);
   // Writes the game to path as SGF; a failure is reported in a message box and harms no file.
   bool SaveGameFile(const QString& path);
+  // Starts the game chosen on the command line or in the New Game dialog.
+  void StartGame(const GameChoice& choice);
 
   // ---- StatusPanel ----
   void ShowTurnStone(int32_t colour) override;
@@ -65,6 +67,7 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   void CreateMenus();      // The four menus, with their items' object names.
   void CreateFileMenu();   // "Open Game..." and "Save Game As...", with their shortcuts.
   void CreatePaceMenu();   // The Game menu's "Pace" choices.
+  void CreateGameItems();  // The Game menu's "New Game..." and "Resign", and Escape.
   void CreateControls();   // The labels, texts, board and buttons at their places.
   void ConnectCommands();  // Every control and menu item to its command.
   // The creation handler: pictures, random seed, the controller's start-up.
@@ -82,6 +85,9 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   bool WatchComputerGame();
 
   void AskKomi();     // Game > "Komi...": asks for the komi of this game and the next ones.
+  void AskNewGame();  // Game > "New Game...": asks who plays, the handicap and the komi.
+  // Shows, once the engine's own signal has returned, that the engine named name failed.
+  void ReportEngineFailure(const QString& name, const QString& what);
   void OpenGame();    // File > "Open Game...": asks for a file and opens it.
   void SaveGameAs();  // File > "Save Game As...": asks for a file and saves the game there.
   // Shows why the game in path could not be opened or saved: message with the path for %1 and
@@ -125,6 +131,10 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   QMenu* Pace1 = nullptr;
   QActionGroup* paces_ = nullptr;  // Slow, Normal and Fastest; one is checked.
   QAction* komi = nullptr;
+  QAction* newGame = nullptr;
+  QAction* resign = nullptr;
+  QAction* stopOpponents = nullptr;  // Escape: ends a game between two opponents.
+  GameChoice lastChoice_;            // What the New Game dialog offers first.
   QMenu* View1 = nullptr;
   QAction* showPoints = nullptr;
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "app/about_box.h"
 #include "app/main_window.h"
@@ -23,12 +24,19 @@ struct ProgramWindows {
   TAboutBox AboutBox;
 };
 
-// The game file named on the command line, "" for none; prints the help and ends the program for
-// --help or more than one file.
-QString GameFileArgument(const QStringList& arguments);
+// What the command line asks for.
+struct ProgramArguments {
+  QString gameFile;                // The game file to open, "" for none.
+  std::optional<GameChoice> game;  // The game to start, when an engine or handicap was named.
+};
+
+// Reads the command line: [--black-engine CMD] [--white-engine CMD] [--handicap N] [--komi K]
+// [file]. Prints the help and ends the program for --help, more than one file or a value that
+// is not usable.
+ProgramArguments ReadArguments(const QStringList& arguments);
 
 // Runs the program inside an existing application: prepares it, creates the windows, shows the
-// main window, opens gameFile unless it is empty and runs the event loop until the main window
-// closes. Returns 0 then; when the start fails the error is shown in the error box and the result
-// is 1.
-int RunProgram(const QString& pictureFolder, const QString& gameFile = QString());
+// main window, opens the game file unless it is empty, then starts the game asked for, and runs
+// the event loop until the main window closes; engines still ending then are ended. Returns 0
+// then; when the start fails the error is shown in the error box and the result is 1.
+int RunProgram(const QString& pictureFolder, const ProgramArguments& arguments = {});

@@ -1,10 +1,15 @@
 // The game controller driven through whole games in every play mode, read back from the history
-// it leaves and from what it tells the status panel; the scoring of ended games and their komi.
+// it leaves and from what it tells the status panel; the scoring of ended games and their komi;
+// GTP engines as opponents, well behaved and not.
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 #include <utility>
 
 #include "app/game_controller.h"
+#include "app/opponents/engine_settings.h"
+#include "app/opponents/gtp_client.h"
 #include "player/computer_player.h"
 #include "sgf/sgf_reader.h"
 
@@ -136,6 +141,14 @@ class ControllerTest : public QObject {
   BoardCanvas canvas_;
   RecordingPanel panel_;
   std::unique_ptr<GameController> game_;
+  QTemporaryDir settings_;  // Stands in for the user's settings.
+  QString failure_;         // "name: what" of the last engine failure.
+
+  // Starts a game of the person as Black against engine as White and plays D4.
+  void PlayAgainst(const QString& engine) {
+    game_->StartGame({{}, {Seat::Engine, engine}});
+    Play(*game_, "3,15");
+  }
 
   template <size_t Rows>
   void AddScorings(const char* const (&rows)[Rows][3]) {
@@ -156,12 +169,26 @@ class ControllerTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { canvas_.PrepareBoardPicture(); }
+  void initTestCase() {
+    canvas_.PrepareBoardPicture();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    QSettings(QStringLiteral("zadada"), QStringLiteral("zadada"))
+        .setValue(QStringLiteral("engines/timeoutSeconds"), 1);
+  }
+
+  // No engine outlives the tests.
+  void cleanupTestCase() {
+    game_.reset();
+    EndEnginesLeft();
+  }
 
   void init() {
     panel_ = RecordingPanel();
     SeedRandom(7);
     game_ = std::make_unique<GameController>(canvas_, panel_);
+    failure_.clear();
+    game_->SetEngineFailedSignal(
+        [this](const QString& name, const QString& what) { failure_ = name + ": " + what; });
   }
 
   void WholeGames_data() {
@@ -223,6 +250,72 @@ class ControllerTest : public QObject {
     QCOMPARE(game_->PlayMode(), int32_t{AlternatePlay});
     QCOMPARE(panel_.caption, Captions[0]);
     QCOMPARE(panel_.turn, game_->Board().ColourToMove());
+  }
+
+  void EngineMisbehaves_data() {
+    QTest::addColumn<QString>("engine");
+    QTest::addColumn<QString>("shown");
+    const QString bad = QStringLiteral(BAD_ENGINE " ");
+    QTest::newRow("illegal") << bad + "illegal"
+                             << "Bad: played D4, which the rules do not allow||";
+    QTest::newRow("garbage") << bad + "garbage"
+                             << "Bad: answered something that is not GTP||";
+    QTest::newRow("crash") << bad + "crash"
+                           << "Bad: crashed||";
+    QTest::newRow("silent") << bad + "silent"
+                            << "Bad: gave no answer in time||";
+    QTest::newRow("missing") << "/nonexistent/engine"
+                             << "/nonexistent/engine: did not start||";
+    QTest::newRow("resign") << bad + "resign"
+                            << "|Black wins by resignation|B+R";
+  }
+
+  // An engine that fails is let go and a person plays its colour, on the game as it was; one
+  // that resigns ends the game.
+  void EngineMisbehaves() {
+    QFETCH(QString, engine);
+    PlayAgainst(engine);
+    QTRY_COMPARE(game_->Waiting(), int32_t{Empty});
+    QCOMPARE(History(game_->Board()), QString("B"));
+    QCOMPARE(game_->SeatOf(White), failure_.isEmpty() ? Seat::Engine : Seat::Person);
+    const std::string result = game_->RecordOfGame().result;
+    QTEST(QString("%1|%2|%3").arg(failure_, panel_.pass, QString::fromStdString(result)), "shown");
+  }
+
+  // The engine answers the handicap at once, follows Undo back to the person's turn and answers
+  // the new move there; its name comes into the caption.
+  void EngineFollowsTheGame() {
+    game_->StartGame({{}, {Seat::Engine, ZADADA_GTP}, 2, HandicapKomi});
+    QTRY_COMPARE(History(game_->Board()), QString("BBW"));
+    QVERIFY2(panel_.caption.endsWith(" takes white"), qPrintable(panel_.caption));
+    Play(*game_, "3,3");
+    QTRY_COMPARE(game_->Board().moveCount, 5);
+    Play(*game_, "u 3,3 u u");
+    QTRY_COMPARE(History(game_->Board()), QString("BBW"));
+    Play(*game_, "3,3");
+    QTRY_COMPARE(game_->Board().moveCount, 5);
+    QCOMPARE(failure_, QString());
+  }
+
+  // Two engines play each other to the end of the game; Escape stops an engine against the
+  // built-in player, and people take over.
+  void OpponentsPlayEachOther() {
+    game_->SetOpponentPace(0);
+    game_->StartGame({{Seat::Engine, ZADADA_GTP}, {Seat::Engine, ZADADA_GTP}});
+    QTRY_VERIFY_WITH_TIMEOUT(!game_->RecordOfGame().result.empty(), 120000);
+    QCOMPARE(failure_, QString());
+    game_->StartGame({{Seat::Engine, ZADADA_GTP}, {Seat::Computer, {}}});
+    QTRY_VERIFY(game_->Board().moveCount >= 4);
+    game_->StopOpponentGame();
+    QCOMPARE(game_->PlayMode(), int32_t{AlternatePlay});
+  }
+
+  void GnuGoAnswers() {
+    const QStringList engines = OfferedEngines();
+    if (engines.isEmpty() || !engines.first().contains("gnugo")) QSKIP("GNU Go is not installed");
+    PlayAgainst(engines.first());
+    QTRY_COMPARE_WITH_TIMEOUT(game_->Board().moveCount, 2, 30000);
+    QVERIFY2(panel_.caption.startsWith("GNU Go"), qPrintable(panel_.caption));
   }
 };
 

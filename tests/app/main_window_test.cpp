@@ -1,7 +1,9 @@
 // The real main window driven by the mouse on its board and buttons and read back from its pixels
 // and texts; its menus and the windows of the Help menu; game files, the scoring of an ended game
-// and its komi, the point marks and the signal of a refused click; a start without its pictures.
+// and its komi, the point marks and the signal of a refused click; the New Game dialog; a start
+// without its pictures.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
@@ -156,7 +158,9 @@ class MainWindowTest : public QObject {
         texts.join(", "),
         "File, Game, View, Help, Open Game..., Save Game As..., "
         "Placing black stones only, Placing White stones only, Let's begin to play go!, "
-        "Computer takes Black !, Computer takes White !, Computer takes both colors!, , Pace, "
+        "Computer takes Black !, Computer takes White !, Computer takes both colors!, , New "
+        "Game..., "
+        "Resign, , Pace, "
         "Komi..., Show Points, Rules of Go, How to ... (greyed), About the program, Pass, Undo, "
         "Clear All");
     const std::pair<const char*, int32_t> modes[] = {
@@ -275,6 +279,22 @@ class MainWindowTest : public QObject {
     QCOMPARE(refused, 0);
     Click(3, 3);
     QCOMPARE(refused, 1);
+  }
+
+  // New Game with the computer as White and two handicap stones: White answers the setup at
+  // once; Resign gives the game to White.
+  void NewGameDialogStartsTheGameChosen() {
+    AnswerNext<QDialog>([](QDialog& dialog) {
+      dialog.findChild<QComboBox*>("whitePlayer")->setCurrentText("Computer");
+      dialog.findChild<QComboBox*>("handicap")->setCurrentIndex(1);
+      dialog.accept();
+    });
+    Find<QAction>("newGame")->trigger();
+    QCOMPARE(Text("StaticText3"), QStringLiteral("3"));
+    QCOMPARE(Text("StaticText4"), QStringLiteral("Computer takes white"));
+    QCOMPARE(Form().Controller().Komi(), 0.5);
+    Find<QAction>("resign")->trigger();
+    QCOMPARE(Text("StaticText1"), QStringLiteral("White wins by resignation"));
   }
 
   void StartWithoutItsPicturesFails() {
