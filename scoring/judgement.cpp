@@ -155,6 +155,42 @@ void ForgetLeaningsAround(Judgement& judgement, const Zere19r19& board, const St
     ForEachNeighbour(open[next].first, open[next].second, visit);
 }
 
+// True when a standing stone of the other colour touches the group, or an empty point that the
+// group reaches through empty points.
+bool Attacked(const Judgement& judgement, const Zere19r19& board, const StoneGroup& group) {
+  std::vector<std::pair<int32_t, int32_t>> reached;
+  Judgement::ByPoint<bool> seen{};
+  bool attacked = false;
+  auto visit = [&](int32_t c, int32_t r) {
+    const int32_t colour = board.ColourAt(c, r);
+    if (colour == -group.colour && Stands(judgement.status[c][r])) attacked = true;
+    if (colour != Empty || seen[c][r]) return;
+    seen[c][r] = true;
+    reached.emplace_back(c, r);
+  };
+  ForEachStone(group,
+               [&](const StoneNode& stone) { ForEachNeighbour(stone.column, stone.row, visit); });
+  for (size_t next = 0; next < reached.size() && !attacked; ++next)
+    ForEachNeighbour(reached[next].first, reached[next].second, visit);
+  return attacked;
+}
+
+// A dead group that no living enemy stone reaches was judged dead along with the enemy around it,
+// as when two groups in a race both came out even in the playouts: one of them lives, and it is
+// the one nothing is left to capture.
+void ReviveUnattackedGroups(Judgement& judgement, const Zere19r19& board) {
+  for (bool revived = true; revived;) {
+    revived = false;
+    for (const StoneGroup* group : AllGroups(board)) {
+      const StoneNode& stone = *group->firstStone;
+      if (judgement.status[stone.column][stone.row] != StoneStatus::Dead) continue;
+      if (Attacked(judgement, board, *group)) continue;
+      SetGroupStatus(judgement, *group, StoneStatus::Alive);
+      revived = true;
+    }
+  }
+}
+
 }  // namespace
 
 void CountArea(Judgement& judgement, const Zere19r19& board) {
@@ -190,8 +226,8 @@ Judgement JudgePosition(const Zere19r19& board) {
   // A few dozen playouts settle most groups; only when a group's fate is still close are more
   // played, so that a clear position is judged fast and a close one carefully. The seed is fixed
   // so that a position is always judged alike.
-  constexpr int32_t FirstPlayouts = 100;
-  constexpr int32_t MorePlayouts = 300;
+  constexpr int32_t FirstPlayouts = 64;
+  constexpr int32_t MorePlayouts = 256;
   constexpr uint64_t Seed = 20261207;
   Playouts playouts(board, Seed);
   playouts.Play(FirstPlayouts);
@@ -204,6 +240,7 @@ Judgement JudgePosition(const Zere19r19& board) {
   SetLeanings(judgement, ownership);
   for (const StoneGroup* group : AllGroups(board))
     SetGroupStatus(judgement, *group, StatusOf(*group, ownership));
+  ReviveUnattackedGroups(judgement, board);
   CountArea(judgement, board);
   return judgement;
 }
