@@ -26,6 +26,20 @@ int32_t StandingColour(const Judgement& judgement, const Zere19r19& board, int32
   return Stands(judgement.status[column][row]) ? board.ColourAt(column, row) : Empty;
 }
 
+// True when standing stones of both colours touch the point: whoever filled it, it would be no
+// one's territory.
+bool BetweenBothColours(const Judgement& judgement, const Zere19r19& board, int32_t column,
+                        int32_t row) {
+  bool black = false;
+  bool white = false;
+  ForEachNeighbour(column, row, [&](int32_t c, int32_t r) {
+    const int32_t standing = StandingColour(judgement, board, c, r);
+    black = black || standing == Black;
+    white = white || standing == White;
+  });
+  return black && white;
+}
+
 // Gives every point of the open region through (column, row) (empty points and dead stones) to
 // the one colour that borders it; where both colours do, each point goes by its leaning. Empty
 // points that no single colour surrounds are open, unless a group in seki lives beside them. An eye
@@ -53,7 +67,9 @@ void OwnRegion(Judgement& judgement, const Zere19r19& board, int32_t column, int
     });
   }
   for (const auto& [c, r] : region) {
-    judgement.owner[c][r] = shared ? judgement.leaning[c][r] : onlySeki ? Empty : borders;
+    const int32_t shareOwner =
+        BetweenBothColours(judgement, board, c, r) ? Empty : judgement.leaning[c][r];
+    judgement.owner[c][r] = shared ? shareOwner : onlySeki ? Empty : borders;
     const bool unclaimed = shared || borders == Empty;
     if (unclaimed && board.ColourAt(c, r) == Empty && !BesideSeki(judgement, c, r))
       ++judgement.openPoints;
