@@ -31,9 +31,12 @@ TAboutBox::TAboutBox() {
   ProgramIcon->setPixmap(QPixmap::fromImage(ProgramIconImage()));
   ProgramIcon->setGeometry(QRect(QPoint(16, 8), ProgramIcon->pixmap().size()));
   StaticText1 = MakeFramedText(Panel1, "StaticText1", tr(" Go Game program"), QRect(72, 8, 97, 17));
-  Version = MakeLabel(Panel1, "Version", tr("Version: 1.0"), QRect(80, 32, 56, 13));
+  Version = MakeLabel(Panel1, "Version", tr("Version: %1").arg(QStringLiteral(ZADADA_VERSION)),
+                      QRect(80, 32, 120, 13));
   Label1 = MakeLabel(Panel1, "Label1", tr("By the Zada Da team"), QRect(48, 64, 118, 13));
-  Label2 = MakeLabel(Panel1, "Label2", QStringLiteral("go@example.org"), QRect(64, 80, 80, 13));
+  // No address to write to: the line says what the program is made with instead.
+  Label2 = MakeLabel(Panel1, "Label2", tr("Made with Qt %1").arg(QString::fromLatin1(qVersion())),
+                     QRect(48, 80, 118, 13));
   Label3 = MakeLabel(Panel1, "Label3", tr("Have fun playing Go"), QRect(48, 112, 114, 13));
 
   OKButton = MakeButton(this, "OKButton", tr("OK"), QRect(79, 156, 75, 25));

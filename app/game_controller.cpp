@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <cassert>
+#include <cstdlib>
+#include <limits>
 #include <memory>
 
 #include "app/opponents/computer_opponent.h"
@@ -11,6 +13,8 @@
 #include "gtp/vertex.h"
 #include "scoring/komi.h"
 #include "sgf/replay.h"
+#include "sgf/sgf_reader.h"
+#include "sgf/sgf_writer.h"
 
 namespace {
 
@@ -26,7 +30,10 @@ void GameController::LaterDeleter::operator()(Opponent* opponent) const {
 }
 
 GameController::GameController(BoardCanvas& canvas, StatusPanel& panel)
-    : canvas_(canvas), panel_(panel), board_(&canvas, canvas.BoardOriginX, canvas.BoardOriginY) {
+    : canvas_(canvas),
+      panel_(panel),
+      board_(&canvas, canvas.BoardOriginX, canvas.BoardOriginY),
+      path_(sgf::TreeOfRecord({})) {
   paceTimer_.setSingleShot(true);
   QObject::connect(&paceTimer_, &QTimer::timeout, [this] { NextOpponentMove(); });
   NewGame();
@@ -48,7 +55,7 @@ void GameController::Image1MouseDown(int32_t x, int32_t y) {
     return;
   }
   const int32_t colour = waiting_ == Empty && resigned_ == Empty ? PersonColour() : Empty;
-  const bool placed = colour != Empty && board_.TryMove(point.column, point.row, colour, true);
+  const bool placed = colour != Empty && !PlayMove({colour, point.column, point.row});
   if (placed && Plays(-colour)) Ask(-colour, false);
   if (!placed && refusedClick_) refusedClick_();
   ApplyTurnRule();
@@ -57,10 +64,7 @@ void GameController::Image1MouseDown(int32_t x, int32_t y) {
 
 void GameController::Button1Click() {
   const int32_t colour = waiting_ == Empty && resigned_ == Empty ? PersonColour() : Empty;
-  if (colour != Empty) {
-    board_.Pass(colour);
-    if (Plays(-colour)) Ask(-colour, true);
-  }
+  if (colour != Empty && !PlayMove({colour, -1, -1}) && Plays(-colour)) Ask(-colour, true);
   ApplyTurnRule();
   UpdateStatus();
 }
@@ -70,17 +74,17 @@ void GameController::Button2Click() {
   if (waiting_ != Empty || (resigned_ != Empty && Plays(resigned_))) {
     // The engine has not answered the person's move, or resigned instead: only that move goes.
     CancelWait();
-    TakeBackAboveSetup();
+    TakeBackMove();
   } else if (resigned_ == Empty) {
     // With an opponent, its answer and the person's move before it, either of which may be a pass.
     const int32_t records = Plays(Black) || Plays(White) ? 2 : 1;
     for (int32_t record = 0; record < records; ++record)
-      TakeBackAboveSetup();
+      TakeBackMove();
   }
   resigned_ = Empty;
   ApplyTurnRule();
-  const int32_t next = board_.ColourToMove();
-  if (board_.moveCount == setup_.records && Plays(next) && !Plays(-next)) {
+  const int32_t next = NextColour();
+  if (path_.AtFloor() && Plays(next) && !Plays(-next)) {
     Ask(next, false);
     ApplyTurnRule();
   }
@@ -93,7 +97,7 @@ void GameController::Button3Click() {
   NewGame();
   if (Plays(Black) && !Plays(White)) {
     Ask(Black, false);
-    sideToMove_ = board_.ColourToMove();
+    sideToMove_ = NextColour();
   }
   UpdateStatus();
   KeepOpponentsPlaying();
@@ -110,7 +114,7 @@ void GameController::pwsoClick() {
 }
 
 void GameController::cwbcClick() {
-  sideToMove_ = board_.ColourToMove();
+  sideToMove_ = NextColour();
   SetPersonMode(AlternatePlay);
   UpdateStatus();
 }
@@ -131,9 +135,10 @@ void GameController::ctbwClick() {
   // would end the game before it starts.
   if (board_.moveCount < 3) boardSettled_ = false;
   for (int32_t played = 0;
-       !boardSettled_ && GameContinues(board_) && played < ComputerGameMoveLimit; ++played) {
-    Ask(board_.ColourToMove(), false);
-    sideToMove_ = board_.ColourToMove();
+       !boardSettled_ && GameContinues(board_) && !GameFull() && played < ComputerGameMoveLimit;
+       ++played) {
+    Ask(NextColour(), false);
+    sideToMove_ = NextColour();
     UpdateStatus();
     if (board_.moveCount < 3) boardSettled_ = false;
     if (watcher_ && watcher_()) break;
@@ -151,9 +156,10 @@ void GameController::StartGame(const GameChoice& choice) {
     board_.TryMove(point.column, point.row, Black, true);
   setup_ = {board_.moveCount, board_.moveCount};
   komi_ = choice.komi;
+  path_ = sgf::GamePath(sgf::TreeOfRecord(RecordOfGame()));
   SetSeat(Black, choice.black);
   SetSeat(White, choice.white);
-  sideToMove_ = board_.ColourToMove();
+  sideToMove_ = NextColour();
   if (Plays(sideToMove_)) Ask(sideToMove_, false);
   ApplyTurnRule();
   UpdateStatus();
@@ -171,6 +177,52 @@ void GameController::Resign() {
 void GameController::StopOpponentGame() {
   if (!Plays(Black) || !Plays(White)) return;
   cwbcClick();
+}
+
+void GameController::GoBack() {
+  Navigate(&GameController::StepBack, 1);
+}
+
+void GameController::GoForward() {
+  Navigate(&GameController::StepForward, 1);
+}
+
+void GameController::GoFirst() {
+  Navigate(&GameController::StepBack, std::numeric_limits<int32_t>::max());
+}
+
+void GameController::GoLast() {
+  Navigate(&GameController::StepForward, std::numeric_limits<int32_t>::max());
+}
+
+void GameController::ChooseVariation(int32_t step) {
+  if (path_.ChooseVariation(step)) ShowStatus();
+}
+
+void GameController::Redo() {
+  paceTimer_.stop();
+  CancelWait();
+  const int32_t records = Plays(Black) || Plays(White) ? 2 : 1;
+  int32_t redone = 0;
+  while (redone < records && ForwardOneMove())
+    ++redone;
+  if (redone > 0) resigned_ = Empty;
+  const int32_t next = NextColour();
+  if (Plays(next) && !Plays(-next) && !GameOver()) Ask(next, false);
+  ApplyTurnRule();
+  UpdateStatus();
+  KeepOpponentsPlaying();
+}
+
+void GameController::Navigate(bool (GameController::*step)(), int32_t steps) {
+  if (Plays(Black) && Plays(White)) SetPersonMode(AlternatePlay);
+  CancelWait();
+  paceTimer_.stop();
+  resigned_ = Empty;
+  for (int32_t taken = 0; taken < steps && (this->*step)(); ++taken) {
+  }
+  ApplyTurnRule();
+  UpdateStatus();
 }
 
 void GameController::SetKomi(double komi) {
@@ -191,6 +243,7 @@ void GameController::NewGame() {
   judgement_.reset();
   resigned_ = Empty;
   opponentMoves_ = 0;
+  path_ = sgf::GamePath(sgf::TreeOfRecord(RecordOfGame()));
 }
 
 void GameController::UpdateStatus() {
@@ -199,7 +252,9 @@ void GameController::UpdateStatus() {
   else
     judgement_.reset();
   announceResult_ = false;
+  UnmarkSetupStone();
   ShowStatus();
+  notice_.clear();
   if (AnyEngine()) {
     const sgf::GameRecord game = RecordOfGame();
     for (const auto& opponent : opponents_) {
@@ -210,7 +265,9 @@ void GameController::UpdateStatus() {
 
 void GameController::ShowStatus() {
   if (placing_ != Empty) sideToMove_ = placing_;
-  boardSettled_ = RefreshStatusPanel(board_, sideToMove_, Plays(Black), Plays(White), panel_);
+  boardSettled_ =
+      RefreshStatusPanel(board_, setup_.records, sideToMove_, Plays(Black), Plays(White), panel_);
+  panel_.ShowNotes(NotesText(), path_.HasNotes());
   if (AnyEngine()) panel_.ShowModeCaption(EngineCaption());
   if (judgement_) ShowScoring(board_, *judgement_, komi_, panel_);
   if (resigned_ != Empty)
@@ -218,6 +275,15 @@ void GameController::ShowStatus() {
                                               : Tr("Black wins by resignation"));
   if (waiting_ != Empty)
     panel_.ShowPassMessage(Tr("%1 is thinking...").arg(OpponentOf(waiting_)->Name()));
+  if (!notice_.isEmpty()) panel_.ShowPassMessage(notice_);
+}
+
+QString GameController::NotesText() const {
+  QString text = QString::fromStdString(std::string(path_.Comment()));
+  if (path_.Variations() < 2) return text;
+  const QString line =
+      Tr("Forward: variation %1 of %2").arg(path_.ChosenVariation()).arg(path_.Variations());
+  return text.isEmpty() ? line : line + '\n' + text;
 }
 
 QString GameController::EngineCaption() const {
@@ -227,7 +293,9 @@ QString GameController::EngineCaption() const {
   return Tr("%1 takes white").arg(OpponentOf(White)->Name());
 }
 
-std::optional<sgf::Failure> GameController::OpenGame(const sgf::GameRecord& record) {
+std::optional<sgf::Failure> GameController::OpenGame(sgf::GameTree tree) {
+  sgf::GameRecord record;
+  if (auto failure = sgf::RecordOfLine(tree, tree.MainLine(), record)) return failure;
   // Checked on a board of its own first, so a record refused part-way leaves the game untouched;
   // only then replayed on the board that draws.
   if (auto failure = sgf::ReplayGame(record, *std::make_unique<Zere19r19>())) return failure;
@@ -235,12 +303,13 @@ std::optional<sgf::Failure> GameController::OpenGame(const sgf::GameRecord& reco
   NewGame();
   [[maybe_unused]] const bool replayed = !sgf::ReplayGame(record, board_).has_value();
   assert(replayed);
-  setup_ = {static_cast<int32_t>(record.setup.size()), record.handicap};
+  setup_ = sgf::SetupOfRecord(record);
   assert(!record.komi || UsableKomi(*record.komi));
   komi_ = record.komi.value_or(DefaultKomi(record.handicap));
   info_ = record.info;
+  path_ = sgf::GamePath(std::move(tree));
   placing_ = Empty;
-  sideToMove_ = board_.ColourToMove();
+  sideToMove_ = NextColour();
   if (Plays(sideToMove_) && !GameOver()) Ask(sideToMove_, false);
   ApplyTurnRule();
   UpdateStatus();
@@ -249,11 +318,26 @@ std::optional<sgf::Failure> GameController::OpenGame(const sgf::GameRecord& reco
 }
 
 sgf::GameRecord GameController::RecordOfGame() const {
-  std::string result = judgement_ ? ScoreText(judgement_->Margin(komi_)) : "";
-  if (resigned_ != Empty) result = resigned_ == Black ? "W+R" : "B+R";
-  sgf::GameRecord record = sgf::RecordOfBoard(board_, setup_, komi_, result);
+  sgf::GameRecord record = sgf::RecordOfBoard(board_, setup_, komi_, Result());
   record.info = info_;
   return record;
+}
+
+sgf::GameTree GameController::TreeOfGame() const {
+  sgf::GameTree tree = path_.Tree();
+  // A KM of the same value keeps its text; without one, the game's komi is written all the same,
+  // as readers differ in the komi they assume.
+  const sgf::Property* komi = tree.Find(sgf::GameTree::Root, "KM");
+  if (komi == nullptr || std::strtod(komi->values.front().c_str(), nullptr) != komi_)
+    tree.SetProperty(sgf::GameTree::Root, "KM", QString::number(komi_, 'g', 10).toStdString());
+  if (const std::string result = Result(); !result.empty())
+    tree.SetProperty(sgf::GameTree::Root, "RE", result);
+  return tree;
+}
+
+std::string GameController::Result() const {
+  if (resigned_ != Empty) return resigned_ == Black ? "W+R" : "B+R";
+  return judgement_ ? ScoreText(judgement_->Margin(komi_)) : "";
 }
 
 int32_t GameController::PlayMode() const {
@@ -273,13 +357,13 @@ bool GameController::AnyEngine() const {
 }
 
 void GameController::ApplyTurnRule() {
-  sideToMove_ = placing_ == Empty ? board_.ColourToMove() : LastColour();
+  sideToMove_ = placing_ == Empty ? NextColour() : -NextColour();
 }
 
 int32_t GameController::PersonColour() const {
   if (placing_ != Empty) return placing_;
   if (Plays(Black)) return Plays(White) ? Empty : White;
-  return Plays(White) ? Black : board_.ColourToMove();
+  return Plays(White) ? Black : NextColour();
 }
 
 void GameController::LetComputerTake(int32_t colour) {
@@ -290,8 +374,8 @@ void GameController::LetComputerTake(int32_t colour) {
 }
 
 void GameController::AnswerIfDue(int32_t colour) {
-  const Zere19r19::gomove* newest = board_.Newest();
-  const bool due = newest != nullptr ? newest->colour == -colour : sideToMove_ == colour;
+  // On an empty history the colour shown in turn decides, which the placing modes may have set.
+  const bool due = board_.moveCount == 0 ? sideToMove_ == colour : NextColour() == colour;
   if (!due) return;
   Ask(colour, true);
   sideToMove_ = -colour;
@@ -321,11 +405,91 @@ void GameController::SetSeat(int32_t colour, const Seat& seat) {
 }
 
 void GameController::Ask(int32_t colour, bool replying) {
-  if (!OpponentOf(colour)->Move(board_, RecordOfGame(), colour, replying)) waiting_ = colour;
+  if (GameFull()) {
+    notice_ = QString::fromStdString(sgf::Failure{sgf::FailureKind::TooLong, ""}.Message());
+    return;
+  }
+  const int32_t before = board_.moveCount;
+  if (!OpponentOf(colour)->Move(board_, RecordOfGame(), colour, replying)) {
+    waiting_ = colour;
+  } else if (board_.moveCount > before) {
+    const Zere19r19::gomove* newest = board_.Newest();
+    path_.Play({newest->colour, newest->column, newest->row});
+  }
 }
 
-void GameController::TakeBackAboveSetup() {
-  if (board_.moveCount > setup_.records) board_.TakeBack(true);
+std::optional<sgf::Failure> GameController::PlayMove(const sgf::Move& move) {
+  std::optional<sgf::Failure> failure =
+      path_.Full() ? sgf::Failure{sgf::FailureKind::TooLong, ""} : PlayOnBoard(move);
+  if (!failure)
+    path_.Play(move);
+  else if (failure->kind == sgf::FailureKind::TooLong)
+    notice_ = QString::fromStdString(failure->Message());
+  return failure;
+}
+
+std::optional<sgf::Failure> GameController::PlayOnBoard(const sgf::Move& move) {
+  if (board_.moveCount >= sgf::LongestGame) return sgf::Failure{sgf::FailureKind::TooLong, ""};
+  if (move.column < 0) {
+    board_.Pass(move.colour);
+  } else if (!board_.TryMove(move.column, move.row, move.colour, true)) {
+    const std::string point = gtp::VertexText(move.column, move.row);
+    return sgf::Failure{sgf::FailureKind::IllegalMove,
+                        (move.colour == Black ? "B " : "W ") + point};
+  }
+  return std::nullopt;
+}
+
+bool GameController::GameFull() const {
+  return board_.moveCount >= sgf::LongestGame || path_.Full();
+}
+
+std::optional<sgf::Move> GameController::CurrentMove() const {
+  std::optional<sgf::Move> move;
+  sgf::MoveOfNode(path_.Tree(), path_.Current(), move);
+  return move;
+}
+
+bool GameController::StepBack() {
+  if (path_.AtFloor()) return false;
+  if (CurrentMove()) board_.TakeBack(true);
+  path_.Back();
+  return true;
+}
+
+bool GameController::StepForward() {
+  const sgf::NodeId next = path_.Next();
+  if (next == sgf::NoNode) return false;
+  std::optional<sgf::Move> move;
+  std::optional<sgf::Failure> failure = sgf::MoveOfNode(path_.Tree(), next, move);
+  if (!failure && move) failure = PlayOnBoard(*move);
+  if (failure) {
+    notice_ = QString::fromStdString(failure->Message());
+    return false;
+  }
+  path_.Forward();
+  return true;
+}
+
+void GameController::TakeBackMove() {
+  while (!path_.AtFloor()) {
+    const bool move = CurrentMove().has_value();
+    StepBack();
+    if (move) return;
+  }
+}
+
+bool GameController::ForwardOneMove() {
+  while (StepForward()) {
+    if (CurrentMove()) return true;
+  }
+  return false;
+}
+
+void GameController::UnmarkSetupStone() {
+  const Zere19r19::gomove* newest = board_.Newest();
+  if (MoveNumber() == 0 && newest != nullptr && newest->column >= 0)
+    canvas_.DrawStone(board_, newest->column, newest->row, false, newest->colour);
 }
 
 void GameController::CancelWait() {
@@ -339,9 +503,8 @@ void GameController::OpponentMoved(int32_t colour, const OpponentMove& move) {
   waiting_ = Empty;
   if (move.kind == OpponentMove::Resign) {
     resigned_ = colour;
-  } else if (move.kind == OpponentMove::Pass) {
-    board_.Pass(colour);
-  } else if (!board_.TryMove(move.column, move.row, colour, true)) {
+  } else if (const auto failure = PlayMove({colour, move.column, move.row});
+             failure && failure->kind != sgf::FailureKind::TooLong) {
     const QString point = QString::fromStdString(gtp::VertexText(move.column, move.row));
     EngineFailed(colour, Tr("played %1, which the rules do not allow").arg(point));
     return;
@@ -370,7 +533,7 @@ void GameController::KeepOpponentsPlaying() {
 void GameController::NextOpponentMove() {
   if (!Plays(Black) || !Plays(White) || waiting_ != Empty || GameOver()) return;
   ++opponentMoves_;
-  Ask(board_.ColourToMove(), true);
+  Ask(NextColour(), true);
   ApplyTurnRule();
   UpdateStatus();
   KeepOpponentsPlaying();

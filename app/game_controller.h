@@ -9,6 +9,10 @@
 // changes the game. Two opponents play each other at the chosen pace until the game ends or
 // StopOpponentGame.
 //
+// The game is a tree (sgf/game_path.h): every move played joins it, Undo and the looking-through
+// commands only move along it, so a move played at an earlier point starts a new variation and
+// the old line stays.
+//
 // Scoring: once a game has ended (two passes in a row, or the computer's game against itself is
 // over) the controller holds a judgement of the position, shows its result with the game's komi
 // and lets board clicks turn groups dead or alive. Every other command judges afresh: the
@@ -32,7 +36,10 @@
 #include "engine/board.h"
 #include "scoring/judgement.h"
 #include "scoring/komi.h"
+#include "sgf/game_path.h"
 #include "sgf/game_record.h"
+#include "sgf/game_tree.h"
+#include "sgf/replay.h"
 
 // The play modes, as PlayMode() reports who plays each colour.
 enum PlayModes : int32_t {
@@ -83,8 +90,9 @@ class GameController {
   void Image1MouseDown(int32_t x, int32_t y);
   // Pass, and the computer's answer when it plays: a pass too when the game is decided.
   void Button1Click();
-  // Undo: one record, or two when an opponent plays (the person's move and its answer); only the
-  // person's move while an engine is still thinking about it.
+  // Undo: steps back over one move, or two when an opponent plays (the person's move and its
+  // answer); only the person's move while an engine is still thinking about it. The moves stay in
+  // the tree for Redo.
   void Button2Click();
   void Button3Click();  // Clear All: a new game with the same players.
   void pbsoClick();     // "Placing black stones only".
@@ -111,6 +119,23 @@ class GameController {
   // started after it; a game being scored shows its new result at once.
   void SetKomi(double komi);
 
+  // ---- Looking through the game ----
+  // Each leaves the tree as it is, drops the wait for an engine and stops a game between two
+  // opponents (people take both colours over); the board, the counters, the marks and the side in
+  // turn follow. A step into a move the rules or the game's length refuse stops there, with the
+  // reason in the panel.
+
+  void GoBack();     // One node back, not above the setup stones.
+  void GoForward();  // One node forward along the line.
+  void GoFirst();    // Back to the setup stones alone.
+  void GoLast();     // Forward to the end of the line.
+  // At a node with variations, makes the next (step 1) or the previous (step -1) one the line
+  // Forward follows; the position stays.
+  void ChooseVariation(int32_t step);
+  // Redo: plays again along the line the moves Undo took back, one, or two when an opponent
+  // plays; an opponent due at the end of the line then answers.
+  void Redo();
+
   // A fresh board picture, an empty board without setup stones, Black in turn and the komi of a
   // game without handicap, or the one the player set.
   void NewGame();
@@ -123,16 +148,19 @@ class GameController {
 
   // ---- Game records ----
 
-  // Replays record as the game on the board: its setup stones, which Undo never takes back, then
-  // its moves, with the same players (engines are put on it, an opponent due to move is asked)
-  // and the side in turn following the record, leaving any placing mode; its komi, which
-  // UsableKomi must accept, or else the one its handicap calls for. A record that ends with two
-  // passes is scored at once. A record the rules refuse anywhere leaves the game exactly as it
-  // was and returns why.
-  std::optional<sgf::Failure> OpenGame(const sgf::GameRecord& record);
-  // The game on the board as a record, with its komi, its result while it is scored and the game
+  // Takes tree as the game and replays its main line on the board: its setup stones, which Undo
+  // never takes back, then its moves, with the same players (engines are put on it, an opponent due
+  // to move is asked) and the side in turn following the record, leaving any placing mode; its
+  // komi, which UsableKomi must accept, or else the one its handicap calls for. A record that ends
+  // with two passes is scored at once. A record the rules refuse anywhere leaves the game exactly
+  // as it was and returns why.
+  std::optional<sgf::Failure> OpenGame(sgf::GameTree tree);
+  // The line on the board as a record, with its komi, its result while it is scored and the game
   // information of the record it was opened from.
   sgf::GameRecord RecordOfGame() const;
+  // The whole game to save: the tree it was opened from or started as with every move played
+  // since, its komi and, while scored or resigned, its result.
+  sgf::GameTree TreeOfGame() const;
 
   // Called after every move the computer plays against itself, once the panel shows it; returning
   // true stops the game there. Without a watcher the game runs to its end.
@@ -154,10 +182,12 @@ class GameController {
   // Whether the last UpdateStatus found every region next to both colours' stones their own.
   bool BoardSettled() const { return boardSettled_; }
   int32_t SideToMove() const { return sideToMove_; }  // The colour shown in turn.
-  double Komi() const { return komi_; }               // Points given to White in this game.
+  // The move number shown: the history records above the setup stones.
+  int32_t MoveNumber() const { return board_.moveCount - setup_.records; }
+  double Komi() const { return komi_; }  // Points given to White in this game.
 
  private:
-  int32_t LastColour() const { return -board_.ColourToMove(); }
+  int32_t NextColour() const { return sgf::ColourToMove(board_, setup_); }
   // The opponent playing colour, or nullptr for a person.
   Opponent* OpponentOf(int32_t colour) const { return opponents_[colour == Black ? 0 : 1].get(); }
   bool Plays(int32_t colour) const { return OpponentOf(colour) != nullptr; }
@@ -181,8 +211,28 @@ class GameController {
   // Asks colour's opponent for its move: played at once by the built-in player, waited for from
   // an engine.
   void Ask(int32_t colour, bool replying);
-  // Takes back the newest record unless it is a setup stone.
-  void TakeBackAboveSetup();
+  // Plays a move on the board and into the tree. Returns why the rules or the game's length
+  // refuse it; the latter is shown in the panel as well.
+  std::optional<sgf::Failure> PlayMove(const sgf::Move& move);
+  // Plays move on the board alone; why the rules or the game's length refuse it.
+  std::optional<sgf::Failure> PlayOnBoard(const sgf::Move& move);
+  // True when no move can be added: the history or the tree is as long as a game may be.
+  bool GameFull() const;
+  std::optional<sgf::Move> CurrentMove() const;  // The move of the current node, if it has one.
+  // One node back or forward along the path, the board following; false when there is none or
+  // the step is refused.
+  bool StepBack();
+  bool StepForward();
+  void TakeBackMove();    // Steps back over the line's newest move, not below the setup stones.
+  bool ForwardOneMove();  // Steps forward over the line's next move; false when there is none.
+  // Prepares for looking through the game, takes step up to steps times, then shows the result.
+  void Navigate(bool (GameController::*step)(), int32_t steps);
+  // The result the controller holds: a resignation, or the judgement's score; "" for none.
+  std::string Result() const;
+  // The current node's comment, after the variation Forward follows where there are several.
+  QString NotesText() const;
+  // The engine marks the newest record, which at the setup's floor is a setup stone: unmarked.
+  void UnmarkSetupStone();
   // Drops the wait for an engine's answer.
   void CancelWait();
   // An opponent's answer to Ask arrives: played through the rules, then shown.
@@ -219,6 +269,8 @@ class GameController {
   int32_t sideToMove_ = Black;
   Zere19r19 board_;
   sgf::SetupInfo setup_;  // The opened record's setup stones at the bottom of the history.
+  sgf::GamePath path_;    // The game's tree and the node the board shows.
+  QString notice_;        // Why the last command refused a move; shown until the next update.
   double komi_ = 0.0;     // This game's points given to White; set by NewGame and OpenGame.
   std::optional<double> chosenKomi_;  // The komi the player last set; new games start with it.
   std::vector<std::pair<std::string, std::string>> info_;  // The opened record's game information.

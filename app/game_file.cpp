@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <string>
 #include <string_view>
@@ -10,23 +11,27 @@
 #include "sgf/sgf_writer.h"
 
 GameFile ReadGameFile(const QString& path) {
+  // Opening a FIFO would wait for a writer, and a device may never end: only a plain file can be
+  // a record. One that does not exist falls through to the open's own reason.
+  if (const QFileInfo info(path); info.exists() && !info.isFile())
+    return {{}, QCoreApplication::translate("GameFile", "not a regular file")};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {{}, file.errorString()};
   // One byte more than allowed tells a file that is too large, even one that reports no size.
-  const QByteArray text = file.read(LargestGameFile + 1);
-  if (text.size() > LargestGameFile)
-    return {{}, QCoreApplication::translate("GameFile", "the file is larger than 1 MiB")};
+  const QByteArray text = file.read(sgf::LargestRecordFile + 1);
+  if (text.size() > sgf::LargestRecordFile)
+    return {{}, QCoreApplication::translate("GameFile", "file too large")};
   if (file.error() != QFileDevice::NoError) return {{}, file.errorString()};
   sgf::ParsedRecord parsed =
       sgf::ParseSgf(std::string_view(text.constData(), static_cast<size_t>(text.size())));
   if (parsed.failure) return {{}, QString::fromStdString(parsed.failure->Message())};
-  return {std::move(parsed.record), QString()};
+  return {std::move(parsed.record), QString(), std::move(parsed.tree)};
 }
 
-QString WriteGameFile(const QString& path, const sgf::GameRecord& record) {
+QString WriteGameFile(const QString& path, const sgf::GameTree& tree) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  const std::string text = sgf::WriteSgf(record);
+  const std::string text = sgf::WriteTree(tree);
   if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
     return file.errorString();  // The unfinished temporary file is dropped with file.
   if (!file.commit()) return file.errorString();

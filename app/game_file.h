@@ -6,19 +6,20 @@
 #include <QtGlobal>
 
 #include "sgf/game_record.h"
-
-// The largest file read as a game record; the record of one game is a small fraction of it.
-inline constexpr qint64 LargestGameFile = 1024 * 1024;
+#include "sgf/game_tree.h"
 
 // A game record read from a file, or why it could not be.
 struct GameFile {
-  sgf::GameRecord record;  // Meaningful only when failure is empty.
-  QString failure;         // Why the file holds no usable record; empty on success.
+  sgf::GameRecord record;   // Meaningful only when failure is empty.
+  QString failure;          // Why the file holds no usable record; empty on success.
+  sgf::GameTree tree = {};  // The whole game, its main line being record; as record.
 };
 
-// Reads and parses the record in path. Whether its moves are legal is left to the replay.
+// Reads and parses the record in path, refusing anything but a regular file ("not a regular
+// file") and one larger than sgf::LargestRecordFile ("file too large"). Whether its moves are
+// legal is left to the replay.
 GameFile ReadGameFile(const QString& path);
 
-// Writes record to path as SGF through a temporary file that takes the place of path only once
+// Writes tree to path as SGF through a temporary file that takes the place of path only once
 // complete. Returns why it failed, or an empty text.
-QString WriteGameFile(const QString& path, const sgf::GameRecord& record);
+QString WriteGameFile(const QString& path, const sgf::GameTree& tree);

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +11,8 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <ctime>
+#include <tuple>
+#include <utility>
 
 #include "app/error_box.h"
 #include "app/game_file.h"
@@ -18,10 +21,14 @@
 #include "app/new_game_dialog.h"
 #include "app/window_look.h"
 #include "player/computer_player.h"
+#include "sgf/sgf_writer.h"
 
 namespace {
 
 const QSize ClientSize(481, 413);
+// The notes area, and the client area once it is shown.
+const QRect NotesGeometry(16, 405, 449, 80);
+const QSize ClientSizeWithNotes(481, 493);
 
 // A menu item with its member's name; the Game and Help items have no shortcuts or check marks.
 QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
@@ -56,6 +63,7 @@ TForm1::TForm1(const QString& pictureFolder) {
   ApplyWindowLook(*this);
   CreateMenus();
   CreateControls();
+  CreateNotesArea();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   FormCreate(pictureFolder);
   ConnectCommands();
@@ -65,9 +73,10 @@ TForm1::TForm1(const QString& pictureFolder) {
 
 TForm1::~TForm1() = default;
 
-void TForm1::AttachHelpWindows(QWidget* rulesWindow, QWidget* aboutBox) {
+void TForm1::AttachHelpWindows(QWidget* rulesWindow, QWidget* aboutBox, QWidget* howToWindow) {
   rulesWindow_ = rulesWindow;
   aboutBox_ = aboutBox;
+  howToWindow_ = howToWindow;
 }
 
 void TForm1::CreateMenus() {
@@ -86,13 +95,13 @@ void TForm1::CreateMenus() {
   CreateGameItems();
   CreatePaceMenu();
   komi = AddItem(Game1, "komi", tr("Komi..."));
+  CreateMoveMenu();
   View1 = AddMenu(MainMenu1, "View1", tr("View"));
   showPoints = AddItem(View1, "showPoints", tr("Show Points"));
   showPoints->setCheckable(true);
   Help1 = AddMenu(MainMenu1, "Help1", tr("Help"));
   rules = AddItem(Help1, "rules", tr("Rules of Go"));
   tips = AddItem(Help1, "tips", tr("How to ..."));
-  tips->setEnabled(false);
   about = AddItem(Help1, "about", tr("About the program"));
 }
 
@@ -102,6 +111,9 @@ void TForm1::CreateFileMenu() {
   openGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
   saveGame = AddItem(File1, "saveGame", tr("Save Game As..."));
   saveGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  File1->addSeparator();
+  quit = AddItem(File1, "quit", tr("Quit"));
+  quit->setShortcut(QKeySequence::Quit);
 }
 
 void TForm1::CreateGameItems() {
@@ -138,6 +150,47 @@ void TForm1::CreatePaceMenu() {
   }
 }
 
+void TForm1::CreateMoveMenu() {
+  Move1 = AddMenu(MainMenu1, "Move1", tr("Move"));
+  const struct {
+    const char* name;
+    QString text;
+    QKeySequence keys;
+    void (GameController::*command)();
+  } items[] = {
+      {"undo", tr("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z), &GameController::Button2Click},
+      {"redo", tr("Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &GameController::Redo},
+      {"back", tr("Back"), QKeySequence(Qt::Key_Left), &GameController::GoBack},
+      {"forward", tr("Forward"), QKeySequence(Qt::Key_Right), &GameController::GoForward},
+      {"first", tr("First"), QKeySequence(Qt::Key_Home), &GameController::GoFirst},
+      {"last", tr("Last"), QKeySequence(Qt::Key_End), &GameController::GoLast}};
+  for (const auto& item : items) {
+    if (item.command == &GameController::GoBack) Move1->addSeparator();
+    QAction* action = AddItem(Move1, item.name, item.text);
+    action->setShortcut(item.keys);
+    ConnectCommand(action, item.command);
+  }
+  Move1->addSeparator();
+  for (const auto& [name, text, key, step] :
+       {std::tuple{"previousVariation", tr("Previous Variation"), Qt::Key_Up, -1},
+        std::tuple{"nextVariation", tr("Next Variation"), Qt::Key_Down, 1}}) {
+    QAction* action = AddItem(Move1, name, text);
+    action->setShortcut(QKeySequence(key));
+    connect(action, &QAction::triggered, this,
+            [this, step] { RunCommand([&] { controller_->ChooseVariation(step); }); });
+  }
+}
+
+void TForm1::CreateNotesArea() {
+  notes = new QPlainTextEdit(clientArea_);
+  notes->setObjectName(QStringLiteral("notes"));
+  notes->setGeometry(NotesGeometry);
+  notes->setReadOnly(true);
+  // The arrow keys look through the game; the area must never take them.
+  notes->setFocusPolicy(Qt::NoFocus);
+  notes->hide();
+}
+
 void TForm1::CreateControls() {
   clientArea_ = new ClientArea(this);
   clientArea_->setObjectName(QStringLiteral("ClientArea"));
@@ -160,7 +213,13 @@ void TForm1::CreateControls() {
   Button1 = MakeButton(area, "Button1", tr("Pass"), QRect(400, 264, 59, 25));
   Button2 = MakeButton(area, "Button2", tr("Undo"), QRect(400, 312, 59, 25));
   Button3 = MakeButton(area, "Button3", tr("Clear All"), QRect(400, 360, 59, 25));
-  // Of the window's tab stops only the buttons can take the focus here.
+  // The board holds the focus, and a click takes it back there: with the focus on a button, a
+  // stray Space after a click on the board would pass. Tab still reaches the buttons.
+  Image1->setFocusPolicy(Qt::StrongFocus);
+  for (QPushButton* button : {Button1, Button2, Button3})
+    button->setFocusPolicy(Qt::TabFocus);
+  Image1->setFocus();
+  setTabOrder(Image1, Button1);
   setTabOrder(Button1, Button2);
   setTabOrder(Button2, Button3);
 }
@@ -183,7 +242,7 @@ void TForm1::ConnectCommands() {
   });
   ConnectCommand(Button1, &GameController::Button1Click);
   ConnectCommand(Button2, &GameController::Button2Click);
-  ConnectCommand(Button3, &GameController::Button3Click);
+  connect(Button3, &QPushButton::clicked, this, &TForm1::ClearAll);
   ConnectCommand(pbso, &GameController::pbsoClick);
   ConnectCommand(pwso, &GameController::pwsoClick);
   ConnectCommand(cwbc, &GameController::cwbcClick);
@@ -196,9 +255,11 @@ void TForm1::ConnectCommands() {
   ConnectCommand(stopOpponents, &GameController::StopOpponentGame);
   connect(openGame, &QAction::triggered, this, &TForm1::OpenGame);
   connect(saveGame, &QAction::triggered, this, &TForm1::SaveGameAs);
+  connect(quit, &QAction::triggered, this, &TForm1::close);
   connect(showPoints, &QAction::toggled, Image1, &BoardImage::ShowPointMarks);
   connect(rules, &QAction::triggered, this, &TForm1::rulesClick);
   connect(about, &QAction::triggered, this, &TForm1::aboutClick);
+  connect(tips, &QAction::triggered, this, &TForm1::tipsClick);
 }
 
 void TForm1::ConnectCommand(QAction* item, void (GameController::*command)()) {
@@ -219,8 +280,10 @@ void TForm1::PlayComputerGame() {
   RunCommand([this] {
     InputBlocker blocker;
     const QScopedValueRollback<InputBlocker*> watching(computerGameBlocker_, &blocker);
+    ShowPassMessage(passMessage_);
     controller_->ctbwClick();
   });
+  ShowPassMessage(passMessage_);  // Without the hint to stop, now that the game is over.
   Image1->update();
 }
 
@@ -238,19 +301,25 @@ bool TForm1::OpenGameFile(const QString& path) {
   GameFile file = ReadGameFile(path);
   if (file.failure.isEmpty()) {
     std::optional<sgf::Failure> refused;
-    RunCommand([&] { refused = controller_->OpenGame(file.record); });
+    RunCommand([&] { refused = controller_->OpenGame(std::move(file.tree)); });
     Image1->update();
     if (refused) file.failure = QString::fromStdString(refused->Message());
   }
-  if (file.failure.isEmpty()) return true;
+  if (file.failure.isEmpty()) {
+    NoteGameSaved();
+    return true;
+  }
   ReportFileFailure(tr("Cannot open the game in %1:\n%2"), path, file.failure);
   return false;
 }
 
 bool TForm1::SaveGameFile(const QString& path) {
   gameFolder_ = QFileInfo(path).absolutePath();
-  const QString failure = WriteGameFile(path, controller_->RecordOfGame());
-  if (failure.isEmpty()) return true;
+  const QString failure = WriteGameFile(path, controller_->TreeOfGame());
+  if (failure.isEmpty()) {
+    NoteGameSaved();
+    return true;
+  }
   ReportFileFailure(tr("Cannot save the game in %1:\n%2"), path, failure);
   return false;
 }
@@ -261,6 +330,7 @@ void TForm1::AskKomi() {
 }
 
 void TForm1::AskNewGame() {
+  if (!MayDiscardGame()) return;
   if (const std::optional<GameChoice> chosen = AskForNewGame(this, lastChoice_)) StartGame(*chosen);
 }
 
@@ -268,6 +338,7 @@ void TForm1::StartGame(const GameChoice& choice) {
   lastChoice_ = choice;
   RunCommand([&] { controller_->StartGame(choice); });
   Image1->update();
+  NoteGameSaved();
 }
 
 void TForm1::ReportEngineFailure(const QString& name, const QString& what) {
@@ -279,17 +350,58 @@ void TForm1::ReportEngineFailure(const QString& name, const QString& what) {
 }
 
 void TForm1::OpenGame() {
+  if (!MayDiscardGame()) return;
   const QString path = QFileDialog::getOpenFileName(this, tr("Open Game"), gameFolder_,
                                                     tr("Go games (*.sgf);;All files (*)"));
   if (!path.isEmpty()) OpenGameFile(path);
 }
 
-void TForm1::SaveGameAs() {
+bool TForm1::SaveGameAs() {
   QFileDialog dialog(this, tr("Save Game As"), gameFolder_, tr("Go games (*.sgf)"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("sgf"));
-  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-    SaveGameFile(dialog.selectedFiles().constFirst());
+  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() &&
+         SaveGameFile(dialog.selectedFiles().constFirst());
+}
+
+bool TForm1::GameUnsaved() const {
+  const sgf::GameTree game = controller_->TreeOfGame();
+  // A game of its root node alone has no move to lose, whatever its komi.
+  return game.nodes.size() > 1 && sgf::WriteTree(game) != savedGame_;
+}
+
+bool TForm1::MayDiscardGame() {
+  if (!GameUnsaved()) return true;
+  QMessageBox box(QMessageBox::Warning, ApplicationTitleText(),
+                  tr("The game has changed since it was last saved."),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+  box.setInformativeText(tr("Do you want to save it?"));
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveGameAs();
+    case QMessageBox::Discard:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TForm1::NoteGameSaved() {
+  savedGame_ = sgf::WriteTree(controller_->TreeOfGame());
+}
+
+void TForm1::ClearAll() {
+  if (!MayDiscardGame()) return;
+  RunBoardCommand(&GameController::Button3Click);
+  NoteGameSaved();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (MayDiscardGame())
+    event->accept();
+  else
+    event->ignore();
 }
 
 void TForm1::ReportFileFailure(const QString& message, const QString& path, const QString& reason) {
@@ -303,6 +415,10 @@ void TForm1::rulesClick() {
 
 void TForm1::aboutClick() {
   ShowInFront(aboutBox_);
+}
+
+void TForm1::tipsClick() {
+  ShowInFront(howToWindow_);
 }
 
 void TForm1::ShowTurnStone(int32_t colour) {
@@ -329,7 +445,15 @@ void TForm1::ShowModeCaption(const QString& text) {
 }
 
 void TForm1::ShowPassMessage(const QString& text) {
-  SetTextAndFit(*StaticText1, text);
+  passMessage_ = text;
+  if (computerGameBlocker_ == nullptr) {
+    SetTextAndFit(*StaticText1, text);
+    return;
+  }
+  // All input but Escape and the menus is held off meanwhile; the hint says how to get out. Two
+  // lines, as the panel's column is narrow.
+  const QString hint = tr("Press Escape\nto stop");
+  SetTextAndFit(*StaticText1, text.isEmpty() ? hint : text + QLatin1Char('\n') + hint);
 }
 
 void TForm1::ShowPointMarks(const PointMarks& marks) {
@@ -338,4 +462,11 @@ void TForm1::ShowPointMarks(const PointMarks& marks) {
 
 void TForm1::ShowDeadStones(const PointMarks& dead) {
   Image1->SetDeadStones(dead);
+}
+
+void TForm1::ShowNotes(const QString& text, bool gameHasNotes) {
+  if (notes->toPlainText() != text) notes->setPlainText(text);
+  if (notes->isHidden() != gameHasNotes) return;
+  notes->setVisible(gameHasNotes);
+  clientArea_->setFixedSize(gameHasNotes ? ClientSizeWithNotes : ClientSize);
 }

@@ -21,7 +21,7 @@ void PrepareApplication() {
 }
 
 ProgramWindows::ProgramWindows(const QString& pictureFolder) : Form1(pictureFolder) {
-  Form1.AttachHelpWindows(&Form2, &AboutBox);
+  Form1.AttachHelpWindows(&Form2, &AboutBox, &HowTo);
 }
 
 namespace {

@@ -1,4 +1,4 @@
-// The program's start: the application's icon, the three windows created in their order, the
+// The program's start: the application's icon, the windows created in their order, the
 // event loop, and the error box for a start that fails.
 #pragma once
 
@@ -7,13 +7,14 @@
 #include <optional>
 
 #include "app/about_box.h"
+#include "app/how_to_window.h"
 #include "app/main_window.h"
 #include "app/rules_window.h"
 
 // Gives the running application the program icon and names the desktop entry it belongs to.
 void PrepareApplication();
 
-// The three windows, created in this order; the first is the main window. All are hidden.
+// The windows, created in this order; the first is the main window. All are hidden.
 struct ProgramWindows {
   // Throws what the main window's start-up throws (PictureError for a picture that cannot be
   // read); the later windows are then not made.
@@ -22,6 +23,7 @@ struct ProgramWindows {
   TForm1 Form1;
   TForm2 Form2;
   TAboutBox AboutBox;
+  HowToWindow HowTo;
 };
 
 // What the command line asks for.

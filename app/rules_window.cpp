@@ -1,14 +1,6 @@
 #include "app/rules_window.h"
 
-#include <QCoreApplication>
-#include <QStringList>
-#include <QVBoxLayout>
-
-#include "app/window_look.h"
-
-namespace {
-const QSize ClientSize(506, 359);
-}  // namespace
+#include <QtGlobal>
 
 QString RulesText() {
   // One paragraph to a text, so a translation can follow them one by one.
@@ -39,33 +31,7 @@ QString RulesText() {
                         "stones or surrounded by that player alone."),
       QT_TRANSLATE_NOOP("TForm2", "9. The player with the larger territory wins."),
   };
-  QStringList text;
-  for (const char* paragraph : Paragraphs)
-    text << QCoreApplication::translate("TForm2", paragraph);
-  return text.join(QStringLiteral("\n\n")) + QLatin1Char('\n');
+  return JoinParagraphs("TForm2", Paragraphs);
 }
 
-TForm2::TForm2() {
-  setObjectName(QStringLiteral("TForm2"));
-  setWindowTitle(tr("Rules of Go"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                 Qt::WindowCloseButtonHint);
-  // Only the main window keeps the program running.
-  setAttribute(Qt::WA_QuitOnClose, false);
-  ApplyWindowLook(*this);
-
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setReadOnly(true);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Memo1->setPlainText(RulesText());
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Memo1);
-  resize(ClientSize);
-  CentreOnScreen(*this);
-}
+TForm2::TForm2() : TextWindow("TForm2", tr("Rules of Go"), RulesText()) {}

@@ -1,18 +1,16 @@
 // TForm2, the Rules window: the rules of Go as a read-only text filling a sizeable window.
 #pragma once
 
-#include <QPlainTextEdit>
-#include <QWidget>
+#include <QString>
 
-class TForm2 final : public QWidget {
+#include "app/text_window.h"
+
+class TForm2 final : public TextWindow {
   Q_OBJECT
 
  public:
   // Builds the window hidden; closing it only hides it again.
   TForm2();
-
- private:
-  QPlainTextEdit* Memo1 = nullptr;
 };
 
 // The text the Rules window shows: the heading and the nine rules.

@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -23,24 +24,70 @@ QString LocatePicture(const QString& name, const QString& programFolder) {
   return QFile::exists(beside) ? beside : name;
 }
 
-QImage LoadBitmap(const char* name, const QString& programFolder) {
+// The bytes of a BMP file's headers this program reads: the file header and the info header up to
+// its image size.
+constexpr qint64 BitmapHeaderBytes = 38;
+
+uint32_t LittleEndian(const QByteArray& bytes, int32_t at, int32_t length) {
+  uint32_t value = 0;
+  for (int32_t byte = length - 1; byte >= 0; --byte)
+    value = value << 8 | static_cast<uint8_t>(bytes[at + byte]);
+  return value;
+}
+
+// The length a complete BMP file with this header has, pixels included; -1 for a header that is
+// not a BMP's. Needed because the image loader draws the rows missing from a cut-off file black
+// without a word.
+qint64 CompleteBitmapLength(const QByteArray& header) {
+  if (header.size() < BitmapHeaderBytes || !header.startsWith("BM")) return -1;
+  const qint64 pixelsAt = LittleEndian(header, 10, 4);
+  const bool coreHeader = LittleEndian(header, 14, 4) == 12;  // The oldest kind: 16-bit sizes.
+  const qint64 width =
+      coreHeader ? LittleEndian(header, 18, 2) : static_cast<int32_t>(LittleEndian(header, 18, 4));
+  const qint64 height =
+      coreHeader ? LittleEndian(header, 20, 2) : static_cast<int32_t>(LittleEndian(header, 22, 4));
+  const qint64 bitsPerPixel = LittleEndian(header, coreHeader ? 24 : 28, 2);
+  const uint32_t compression = coreHeader ? 0 : LittleEndian(header, 30, 4);
+  // No picture of ours comes near these sizes; larger ones would overflow the count below.
+  constexpr qint64 Largest = 0xFFFF;
+  if (width <= 0 || width > Largest || height == 0 || std::abs(height) > Largest) return -1;
+  constexpr uint32_t Uncompressed = 0, BitFields = 3;
+  // A compressed file says how long its pixels are; an uncompressed one has whole rows of four-byte
+  // multiples.
+  if (compression != Uncompressed && compression != BitFields)
+    return pixelsAt + LittleEndian(header, 34, 4);
+  return pixelsAt + (width * bitsPerPixel + 31) / 32 * 4 * std::abs(height);
+}
+
+QImage LoadBitmap(const char* name, const QString& programFolder, QSize size) {
   QFile file(LocatePicture(QString::fromUtf8(name), programFolder));
   if (!file.open(QIODevice::ReadOnly))
     throw PictureError(QCoreApplication::translate("BoardCanvas", "Cannot open file %1")
                            .arg(QString::fromUtf8(name))
                            .toStdString());
+  const qint64 length = CompleteBitmapLength(file.peek(BitmapHeaderBytes));
   QImageReader reader(&file, "bmp");
   reader.setAutoDetectImageFormat(false);
-  QImage image = reader.read();
+  // The size is checked before the pixels are read, so that a header cannot make us allocate
+  // what it likes; any other size would leave gaps on the board or remnants when a stone is erased.
+  QImage image;
+  if (length >= 0 && file.size() >= length && reader.size() == size) image = reader.read();
   if (image.isNull())
-    throw PictureError(
-        QCoreApplication::translate("BoardCanvas", "Bitmap image is not valid").toStdString());
+    throw PictureError(QCoreApplication::translate(
+                           "BoardCanvas",
+                           "Bitmap image %1 is not valid: it must be a complete bitmap of %2 x %3 "
+                           "pixels")
+                           .arg(QString::fromUtf8(name))
+                           .arg(size.width())
+                           .arg(size.height())
+                           .toStdString());
   return image;
 }
 
-// The picture with every pixel of its bottom-left pixel's colour made fully transparent.
+// A stone's picture with every pixel of its bottom-left pixel's colour made fully transparent.
 QImage LoadTransparentBitmap(const char* name, const QString& programFolder) {
-  QImage image = LoadBitmap(name, programFolder).convertToFormat(QImage::Format_ARGB32);
+  QImage image = LoadBitmap(name, programFolder, QSize(StoneSquareSize, StoneSquareSize))
+                     .convertToFormat(QImage::Format_ARGB32);
   const QRgb key = image.pixel(0, image.height() - 1);
   for (int y = 0; y < image.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
@@ -100,7 +147,9 @@ void BoardCanvas::PrepareBoardPicture() {
 void BoardCanvas::PrepareBoardPicture(const QString& programFolder) {
   BoardOriginY = GridOriginY;
   BoardOriginX = GridOriginX;
-  BoardPicture = LoadBitmap(BoardPictureFile, programFolder).convertToFormat(QImage::Format_RGB32);
+  BoardPicture =
+      LoadBitmap(BoardPictureFile, programFolder, QSize(BoardPictureWidth, BoardPictureHeight))
+          .convertToFormat(QImage::Format_RGB32);
   DrawGrid(BoardPicture, BoardOriginX, BoardOriginY);
   DrawStarPoints(BoardPicture, BoardOriginX, BoardOriginY);
   WhiteStone = LoadTransparentBitmap(WhiteStoneFile, programFolder);

@@ -28,7 +28,9 @@ class BoardCanvas final : public BoardView {
  public:
   // Sets the origins, loads the five pictures and draws grid and star points into the clean
   // board. Each file is looked up by its name in the current directory first, then beside the
-  // executable. Throws PictureError ("Cannot open file %s", "Bitmap image is not valid").
+  // executable. The board picture must be a complete bitmap of BoardPictureWidth x
+  // BoardPictureHeight, each stone one of StoneSquareSize square. Throws PictureError ("Cannot
+  // open file %s", "Bitmap image %s is not valid: ..." naming the file and the size it needs).
   void PrepareBoardPicture();
 
   // The same, with programFolder standing in for the executable's folder.

@@ -41,10 +41,10 @@ QString ModeCaption(bool computerTakesBlack, bool computerTakesWhite) {
   return Tr("Go game for two partners");
 }
 
-bool RefreshStatusPanel(Zere19r19& board, int32_t sideToMove, bool computerTakesBlack,
-                        bool computerTakesWhite, StatusPanel& panel) {
+bool RefreshStatusPanel(Zere19r19& board, int32_t setupRecords, int32_t sideToMove,
+                        bool computerTakesBlack, bool computerTakesWhite, StatusPanel& panel) {
   panel.ShowTurnStone(sideToMove == White ? White : Black);
-  panel.ShowMoveNumber(QString::number(board.moveCount));
+  panel.ShowMoveNumber(QString::number(board.moveCount - setupRecords));
   PointMarks marks{};
   const bool blackSettled = CountTerritory(board, Black);
   TakeMarks(board, Black, marks);

@@ -33,16 +33,21 @@ class StatusPanel {
   virtual void ShowPointMarks(const PointMarks&) {}
   // The stones judged dead while a finished game is scored, by their colour; none at other times.
   virtual void ShowDeadStones(const PointMarks&) {}
+  // The comment of the position shown and, where the game branches, which variation Forward
+  // follows; gameHasNotes is false for a game without comments and variations, which needs no
+  // room for them.
+  virtual void ShowNotes(const QString& /*text*/, bool /*gameHasNotes*/) {}
 };
 
 // Rewrites every item of the panel from the board: the turn stone of sideToMove (White's for
-// White, Black's for anything else), the number of history records, each colour's points (its
-// stones plus the empty points it alone surrounds, after counting Black and then White) and the
-// marks of those empty points, no dead stones, the caption for the two computer flags and, when
-// there is a newest record, its pass message.
+// White, Black's for anything else), the move number (the history records above the oldest
+// setupRecords, which are setup stones), each colour's points (its stones plus the empty points
+// it alone surrounds, after counting Black and then White) and the marks of those empty points,
+// no dead stones, the caption for the two computer flags and, when there is a newest record, its
+// pass message.
 // Returns true when both colours' counts found every region next to their stones their own.
-bool RefreshStatusPanel(Zere19r19& board, int32_t sideToMove, bool computerTakesBlack,
-                        bool computerTakesWhite, StatusPanel& panel);
+bool RefreshStatusPanel(Zere19r19& board, int32_t setupRecords, int32_t sideToMove,
+                        bool computerTakesBlack, bool computerTakesWhite, StatusPanel& panel);
 
 // The caption naming the play mode for the two computer flags.
 QString ModeCaption(bool computerTakesBlack, bool computerTakesWhite);

@@ -74,7 +74,14 @@ void GtpClient::SendNext() {
 }
 
 void GtpClient::ReadAnswers() {
+  // No answer of GTP comes near this; an engine that writes on without ending one would otherwise
+  // fill the memory before its time runs out.
+  constexpr qsizetype LongestAnswer = 1 << 20;
   received_ += Normalised(process_->readAllStandardOutput());
+  if (received_.size() > LongestAnswer) {
+    Fail(Tr("answered something that is not GTP"));
+    return;
+  }
   for (qsizetype end = received_.indexOf("\n\n"); end >= 0; end = received_.indexOf("\n\n")) {
     QByteArray answer = received_.left(end).trimmed();
     received_.remove(0, end + 2);

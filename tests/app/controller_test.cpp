@@ -12,6 +12,7 @@
 #include "app/opponents/gtp_client.h"
 #include "player/computer_player.h"
 #include "sgf/sgf_reader.h"
+#include "sgf/sgf_writer.h"
 
 namespace {
 
@@ -24,13 +25,15 @@ struct RecordingPanel final : StatusPanel {
   void ShowPassMessage(const QString& text) override { pass = text; }
   void ShowPointMarks(const PointMarks& shown) override { marks = shown; }
   void ShowDeadStones(const PointMarks& shown) override { dead = shown; }
+  void ShowNotes(const QString& text, bool) override { notes = text; }
   int32_t turn = Empty;
-  QString moveNumber, black, white, caption, pass;
+  QString moveNumber, black, white, caption, pass, notes;
   PointMarks marks{}, dead{};
 };
 
-// Commands ("c,r" clicks that intersection, p passes, u undoes, x clears all, 1 to 6 choose the
-// Game menu's items in order, "k6.5" sets the komi, "(;...)" opens that SGF record), then what
+// Commands ("c,r" clicks that intersection, p passes, u undoes, r redoes, x clears all, 1 to 6
+// choose the Game menu's items in order, "k6.5" sets the komi, "(;...)" opens that SGF record,
+// < > [ ] go back, forward, first and last, ^ v choose the previous or next variation), then what
 // is shown: the side in turn, Black's:White's points, the caption (P, B or W as in Captions), the
 // history oldest first (B or W a stone, b or w a pass) and the pass message or result.
 // clang-format off
@@ -63,30 +66,60 @@ const QStringList Captions = {"Go game for two partners", "Computer takes black"
 constexpr char Walls[] = "(;AB[ja:js]AW[ka:ks])";
 // clang-format off
 constexpr const char* Scorings[][3] = {
-    {"walls p p", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "40 190:171 B+11.5 171:152 0:0"},
+    {"walls p p", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "2 190:171 B+11.5 171:152 0:0"},
     {"(;AB[ja:js]AW[ka:ks];B[];W[])", "Black wins by 11.5 points\nB 190, W 171 + 7.5",
-     "40 190:171 B+11.5 171:152 0:0"},
-    {"walls 6", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "38 190:171 B+11.5 171:152 0:0"},
-    {"walls 5 p", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "40 190:171 B+11.5 171:152 0:0"},
-    {"walls p p 9,0", "White wins by 368.5 points\nB 0, W 361 + 7.5", "40 190:171 W+368.5 0:342 19:0"},
-    {"walls p p 10,4", "Black wins by 353.5 points\nB 361, W 0 + 7.5", "40 190:171 B+353.5 342:0 0:19"},
-    {"walls p p 9,0 9,18", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "40 190:171 B+11.5 171:152 0:0"},
-    {"walls p p 0,0", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "40 190:171 B+11.5 171:152 0:0"},
-    {"walls p p k19", "Equal points\nB 190, W 171 + 19", "40 190:171 0 171:152 0:0"},
-    {"walls p p k18", "Black wins by 1 point\nB 190, W 171 + 18", "40 190:171 B+1 171:152 0:0"},
-    {"walls p p k20", "White wins by 1 point\nB 190, W 171 + 20", "40 190:171 W+1 171:152 0:0"},
-    {"walls p p k-2.5", "Black wins by 21.5 points\nB 190, W 171 - 2.5", "40 190:171 B+21.5 171:152 0:0"},
-    {"walls p p 9,0 k5.5", "White wins by 366.5 points\nB 0, W 361 + 5.5", "40 190:171 W+366.5 0:342 19:0"},
-    {"walls p p 9,0 u", "Black passes", "39 190:171  171:152 0:0"},
-    {"walls p p 9,0 p", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "41 190:171 B+11.5 171:152 0:0"},
-    {"walls p p 9,0 1", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "40 190:171 B+11.5 171:152 0:0"},
+     "2 190:171 B+11.5 171:152 0:0"},
+    {"walls 6", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "0 190:171 B+11.5 171:152 0:0"},
+    {"walls 5 p", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "2 190:171 B+11.5 171:152 0:0"},
+    {"walls p p 9,0", "White wins by 368.5 points\nB 0, W 361 + 7.5", "2 190:171 W+368.5 0:342 19:0"},
+    {"walls p p 10,4", "Black wins by 353.5 points\nB 361, W 0 + 7.5", "2 190:171 B+353.5 342:0 0:19"},
+    {"walls p p 9,0 9,18", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "2 190:171 B+11.5 171:152 0:0"},
+    {"walls p p 0,0", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "2 190:171 B+11.5 171:152 0:0"},
+    {"walls p p k19", "Equal points\nB 190, W 171 + 19", "2 190:171 0 171:152 0:0"},
+    {"walls p p k18", "Black wins by 1 point\nB 190, W 171 + 18", "2 190:171 B+1 171:152 0:0"},
+    {"walls p p k20", "White wins by 1 point\nB 190, W 171 + 20", "2 190:171 W+1 171:152 0:0"},
+    {"walls p p k-2.5", "Black wins by 21.5 points\nB 190, W 171 - 2.5", "2 190:171 B+21.5 171:152 0:0"},
+    {"walls p p 9,0 k5.5", "White wins by 366.5 points\nB 0, W 361 + 5.5", "2 190:171 W+366.5 0:342 19:0"},
+    {"walls p p 9,0 u", "Black passes", "1 190:171  171:152 0:0"},
+    {"walls p p 9,0 p", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "3 190:171 B+11.5 171:152 0:0"},
+    {"walls p p 9,0 1", "Black wins by 11.5 points\nB 190, W 171 + 7.5", "2 190:171 B+11.5 171:152 0:0"},
     // Black's wall on column 1 and White's on column 2, with a White stone on aj in the strip
     // Black encloses, dead as any judgement sees it: Black's area is 38, White's 323, and nothing
     // is open, so the computer passes after the person's pass.
     {"(;AB[ba:bs]AW[ca:cs][aj];B[];W[])", "White wins by 292.5 points\nB 38, W 323 + 7.5",
-     "41 19:324 W+292.5 19:304 0:1"},
+     "2 19:324 W+292.5 19:304 0:1"},
     {"(;AB[ba:bs]AW[ca:cs][aj]) 5 p", "White wins by 292.5 points\nB 38, W 323 + 7.5",
-     "41 19:324 W+292.5 19:304 0:1"}};
+     "2 19:324 W+292.5 19:304 0:1"}};
+// A record with a comment, setup stones and PL, and two variations after Black's D16 (dd is
+// (3,3), pp (15,15)); "tree" opens it, "full" a tree with no room for another node. The commands
+// as in Games, then the move number, the side in turn, the history, {the pass message} and the
+// notes, a line break written '|'.
+constexpr char Tree[] =
+    "(;AB[aa]PL[W]C[root];W[dd]C[one];B[pp](;W[dp]C[main])(;W[pd];B[qq]C[side]))";
+constexpr const char* Walks[][2] = {
+    {"tree", "3 B [BWBW] {} main"},
+    {"tree <", "2 W [BWB] {} Forward: variation 1 of 2"},
+    {"tree < v", "2 W [BWB] {} Forward: variation 2 of 2"},
+    {"tree < v v ^ >", "3 B [BWBW] {} main"},
+    {"tree < v ]", "4 W [BWBWB] {} side"},
+    {"tree < v ] < < >", "3 B [BWBW] {} "},
+    {"tree [", "0 W [B] {} root"},
+    {"tree [ < > >", "2 W [BWB] {} Forward: variation 1 of 2"},
+    {"tree [ 3,3", "1 B [BW] {} one"},
+    {"tree u", "2 W [BWB] {} Forward: variation 1 of 2"},
+    {"tree u u r", "2 W [BWB] {} Forward: variation 1 of 2"},
+    {"tree [ r r", "2 W [BWB] {} Forward: variation 1 of 2"},
+    {"tree [ u", "0 W [B] {} root"},
+    {"tree < < 15,3", "2 W [BWB] {} "},
+    {"tree < < 15,3 < v", "1 B [BW] {} Forward: variation 2 of 2|one"},
+    {"tree < < 15,3 u p", "2 W [BWb] {Black passes} "},
+    {"3,3 4,4 u u r", "1 W [B] {} "},
+    {"(;;B[aa](;W[bb])(;W[aa])) < v >", "1 W [B] {illegal move: W A19} Forward: variation 2 of 2"},
+    {"full 3,3", "0 B [] {game too long} "}};
+// What "tree" grows into when Black answers D16 at Q16 instead (pd), saved with its komi.
+constexpr char Grown[] =
+    "(;AB[aa]PL[W]C[root]KM[7.5];W[dd]C[one](;B[pp](;W[dp]C[main])(;W[pd];B[qq]C[side]))(;B[pd]))";
+
 // Commands, then the komi of the game and of its saved record.
 const std::pair<const char*, double> Komis[] = {
     {"", 7.5}, {"x", 7.5}, {"k5.5 x", 5.5}, {"(;HA[2]AB[dd][pp])", 0.5}, {"(;KM[6.5])", 6.5},
@@ -106,19 +139,26 @@ void Play(GameController& game, const QString& commands) {
   void (GameController::*const items[])() = {
       &GameController::Button1Click, &GameController::Button2Click, &GameController::Button3Click,
       &GameController::pbsoClick,    &GameController::pwsoClick,    &GameController::cwbcClick,
-      &GameController::ctbClick,     &GameController::ctwClick,     &GameController::ctbwClick};
+      &GameController::ctbClick,     &GameController::ctwClick,     &GameController::ctbwClick,
+      &GameController::Redo,         &GameController::GoBack,       &GameController::GoForward,
+      &GameController::GoFirst,      &GameController::GoLast};
   for (QString command : commands.split(' ', Qt::SkipEmptyParts)) {
     if (command == "walls") command = Walls;
+    if (command == "tree") command = Tree;
+    // As many nodes as a record may hold, none of them a move.
+    if (command == "full") command = "(;" + QString(sgf::LongestGame, ';') + ')';
     if (const QStringList at = command.split(','); at.size() == 2) {
       game.Image1MouseDown(PixelX(at[0].toInt()), PixelY(at[1].toInt()));
+    } else if (command == "^" || command == "v") {
+      game.ChooseVariation(command == "v" ? 1 : -1);
     } else if (command.startsWith('k')) {
       game.SetKomi(command.mid(1).toDouble());
     } else if (command.startsWith('(')) {
       const sgf::ParsedRecord parsed = sgf::ParseSgf(command.toStdString());
-      if (parsed.failure || game.OpenGame(parsed.record))
+      if (parsed.failure || game.OpenGame(parsed.tree))
         qFatal("cannot open %s", qPrintable(command));
     } else {
-      (game.*items[QString("pux123456").indexOf(command)])();
+      (game.*items[QString("pux123456r<>[]").indexOf(command)])();
     }
   }
 }
@@ -215,6 +255,33 @@ class ControllerTest : public QObject {
   // marks and the saved RE follow while the counters keep the count; any other command judges the
   // game afresh, so the player's judgement of a group lasts only while the game is scored.
   void Scoring() { CheckScoring(); }
+
+  void LookingThrough_data() {
+    QTest::addColumn<QString>("shown");
+    for (const auto& [commands, shown] : Walks)
+      QTest::newRow(commands) << QString(shown);
+  }
+
+  // Stepping through the tree moves the board, the move number (setup stones not counted), the
+  // side in turn (PL after the setup) and the notes; a move played at an earlier point follows
+  // the child holding it or starts a variation, and Undo and Redo step over moves in the line.
+  void LookingThrough() {
+    Play(*game_, QTest::currentDataTag());
+    QCOMPARE(game_->SideToMove(), panel_.turn);
+    const QString shown = QString("%1 %2 [%3] {%4} %5")
+                              .arg(panel_.moveNumber)
+                              .arg(panel_.turn == Black ? 'B' : 'W')
+                              .arg(History(game_->Board()), panel_.pass, panel_.notes)
+                              .replace('\n', '|');
+    QTEST(shown, "shown");
+  }
+
+  // Looking through and playing at an earlier point keep the whole tree: every old line stays,
+  // and the new move hangs beside the one it replaces.
+  void NewVariationKeepsTheOldLine() {
+    Play(*game_, "tree [ > > v ] < < < 15,3 ]");
+    QVERIFY(game_->TreeOfGame() == sgf::ParseSgf(Grown).tree);
+  }
 
   void Komi_data() {
     QTest::addColumn<double>("komi");
