@@ -112,9 +112,10 @@ class Checker {
         if (point.column != column || point.row != row)
           return Report(where() + ": records its place wrong");
         if (point.libertyMark != 0) return Report(where() + ": libertyMark left set");
-        if ((point.colour == OffBoard) == board_.OnBoard(column, row))
-          return Report(where() + ": OffBoard " + (point.colour == OffBoard ? "on" : "off") +
-                        " the board");
+        if ((point.colour == OffBoard) == board_.OnBoard(column, row)) {
+          return Report(where() + (point.colour == OffBoard ? ": OffBoard on the board"
+                                                            : ": beyond the board, not OffBoard"));
+        }
         if (point.colour == OffBoard) {
           if (point.stone != nullptr) return Report(where() + ": a stone off the board");
           continue;

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-std::vector<GridPoint> FixedHandicapPoints(int32_t boardSize, int32_t stones) {
+std::vector<Intersection> FixedHandicapPoints(int32_t boardSize, int32_t stones) {
   if (stones < 2 || stones > MostFixedHandicap(boardSize)) return {};
   const int32_t low = CornerLine(boardSize), middle = boardSize / 2, high = boardSize - 1 - low;
   // Black's first two stones take opposite corners, lower left and upper right as GTP shows them.
-  const GridPoint corners[] = {{low, high}, {high, low}, {low, low}, {high, high}};
-  std::vector<GridPoint> points(corners, corners + std::min(stones, 4));
+  const Intersection corners[] = {{low, high}, {high, low}, {low, low}, {high, high}};
+  std::vector<Intersection> points(corners, corners + std::min(stones, 4));
   if (stones >= 6) points.insert(points.end(), {{low, middle}, {high, middle}});
   if (stones >= 8) points.insert(points.end(), {{middle, high}, {middle, low}});
   if (stones >= 5 && stones % 2 == 1) points.push_back({middle, middle});

@@ -8,11 +8,11 @@
 #include "engine/records.h"
 
 // A point of the board by its column and row.
-struct GridPoint {
+struct Intersection {
   int32_t column;
   int32_t row;
 
-  bool operator==(const GridPoint&) const = default;
+  bool operator==(const Intersection&) const = default;
 };
 
 // The line, counted from 0 at the edge, of the corner star points and handicap stones: the
@@ -31,7 +31,7 @@ constexpr int32_t MostFixedHandicap(int32_t boardSize) {
 // The fixed handicap points of stones (2..MostFixedHandicap) stones: the corners first, the
 // sides' midpoints from six stones, the centre for an odd number from five. Empty when the board
 // takes no such handicap.
-std::vector<GridPoint> FixedHandicapPoints(int32_t boardSize, int32_t stones);
+std::vector<Intersection> FixedHandicapPoints(int32_t boardSize, int32_t stones);
 
 // True when the point is a star point: the four corner points from 7 x 7 up, the centre of an odd
 // board and, from 15 x 15 up, the middles of the sides.

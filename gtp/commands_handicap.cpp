@@ -54,8 +54,8 @@ std::vector<Vertex> ComputerChoice(Zere19r19& board, int64_t stones) {
   return points;
 }
 
-// Handicap stones at the standard points, at most mostStones of them; the engine's choice for
-// place_free_handicap too.
+// The handicap stones asked for, 2 to mostStones of them: on the standard points, as many as the
+// board takes, or by the engine's own choice on a board that has none.
 Reply PlaceStandard(GameState& state, const Args& args, int64_t mostStones) {
   int64_t stones = 0;
   if (args.size() != 1 || !ParseInteger(args[0], stones)) return SyntaxError();

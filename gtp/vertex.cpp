@@ -67,7 +67,7 @@ char ColumnLetter(int32_t column) {
 std::vector<Vertex> StandardHandicapPoints(int64_t stones, int32_t boardSize) {
   std::vector<Vertex> points;
   if (stones > MostFixedHandicap(boardSize)) return points;
-  for (const GridPoint& point : FixedHandicapPoints(boardSize, static_cast<int32_t>(stones)))
+  for (const Intersection& point : FixedHandicapPoints(boardSize, static_cast<int32_t>(stones)))
     points.push_back({point.column, point.row});
   return points;
 }
