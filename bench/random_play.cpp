@@ -125,7 +125,7 @@ CaptureShape ShapeOfCapture(const Zere19r19& board, int32_t column, int32_t row,
   CaptureShape shape;
   const StoneGroup* counted[4] = {};
   int32_t countedGroups = 0;
-  ForEachNeighbour(column, row, [&](int32_t nc, int32_t nr) {
+  ForEachNeighbour(board, column, row, [&](int32_t nc, int32_t nr) {
     const BoardPoint& n = board.points[nc][nr];
     if (n.colour == Empty) {
       ++shape.emptySides;

@@ -28,6 +28,12 @@ Zere19r19::Zere19r19(BoardView* view, int32_t originX, int32_t originY)
   Reset();
 }
 
+void Zere19r19::Reset(int32_t boardSize) {
+  assert(boardSize >= MinBoardLines && boardSize <= BoardLines && "Reset: no such board size");
+  boardSize_ = boardSize;
+  Reset();
+}
+
 void Zere19r19::Reset() {
   // Nothing refers to the old game's records once the heads below are replaced, so they are
   // released here rather than leaked: a program playing thousands of games stays flat.
@@ -52,7 +58,7 @@ void Zere19r19::Reset() {
   for (int32_t column = 0; column < BoardLines; ++column) {
     for (int32_t row = 0; row < BoardLines; ++row) {
       BoardPoint& point = points[column][row];
-      point.colour = Empty;
+      point.colour = OnBoard(column, row) ? Empty : OffBoard;
       point.column = column;
       point.row = row;
       point.territoryMark = 0;
@@ -187,7 +193,7 @@ void Zere19r19::SplitGroup(StoneNode* stone, StoneNode* other, int32_t stones, i
 
 void Zere19r19::AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta) {
   const bool gains = delta > 0;
-  ForEachNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
+  ForEachNeighbour(*this, column, row, [&](int32_t ncolumn, int32_t nrow) {
     const BoardPoint& neighbour = points[ncolumn][nrow];
     if (neighbour.colour != colour) return;
     StoneGroup* group = neighbour.stone->group;

@@ -1,4 +1,5 @@
-// Zere19r19: the one game-state object of a 19 x 19 game, with moves, legality and take-back.
+// Zere19r19: the one game-state object of a game of Go on a square board of 2 x 2 to 19 x 19
+// (19 x 19 unless Reset says otherwise), with moves, legality and take-back.
 //
 // Every stone is linked into its group's ring, every group keeps an exact liberty count, and every
 // move or pass pushes a history record that holds what TakeBack needs to reverse it exactly. The
@@ -39,8 +40,8 @@ class Zere19r19 {
     PointSet joinedLibertySets[4];
   };
 
-  // A board whose column 0 and row 0 lie at pixel (originX, originY), drawing into view, or into
-  // nothing when view is null. The view must outlive the board.
+  // A 19 x 19 board whose column 0 and row 0 lie at pixel (originX, originY), drawing into view,
+  // or into nothing when view is null. The view must outlive the board.
   explicit Zere19r19(BoardView* view = nullptr, int32_t originX = GridOriginX,
                      int32_t originY = GridOriginY);
   Zere19r19(const Zere19r19&) = delete;
@@ -59,6 +60,15 @@ class Zere19r19 {
   // Starts a new game in place: empty board, empty history, counts 0, free lists empty. The
   // previous game's records are released, so nothing that pointed into them may be used again.
   void Reset();
+
+  // Reset, and from now on the board has boardSize lines on each side (MinBoardLines..BoardLines).
+  void Reset(int32_t boardSize);
+
+  // Lines on each side of the board.
+  int32_t BoardSize() const { return boardSize_; }
+
+  // True when (column, row) lies on this board.
+  bool OnBoard(int32_t column, int32_t row) const { return ::OnBoard(column, row, boardSize_); }
 
   // Plays a stone of colour at a point of the board. True when the stone stays as the newest
   // record; false for an occupied point, suicide or an immediate single-stone ko recapture, which
@@ -196,6 +206,7 @@ class Zere19r19 {
   void AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta);
 
   BoardView* view_;
+  int32_t boardSize_ = BoardLines;  // Lines on each side; points beyond them are OffBoard.
   int32_t originX_;
   int32_t originY_;
   RecordPool<StoneNode> stonePool_;

@@ -102,6 +102,9 @@ class Checker {
   }
 
   bool CheckPoints() {
+    const int32_t lines = board_.BoardSize();
+    if (lines < MinBoardLines || lines > BoardLines)
+      return Report("board size " + std::to_string(lines));
     for (int32_t column = 0; column < BoardLines; ++column) {
       for (int32_t row = 0; row < BoardLines; ++row) {
         const BoardPoint& point = board_.points[column][row];
@@ -109,6 +112,14 @@ class Checker {
         if (point.column != column || point.row != row)
           return Report(where() + ": records its place wrong");
         if (point.libertyMark != 0) return Report(where() + ": libertyMark left set");
+        if ((point.colour == OffBoard) == board_.OnBoard(column, row)) {
+          return Report(where() + (point.colour == OffBoard ? ": OffBoard on the board"
+                                                            : ": beyond the board, not OffBoard"));
+        }
+        if (point.colour == OffBoard) {
+          if (point.stone != nullptr) return Report(where() + ": a stone off the board");
+          continue;
+        }
         if (point.colour != Empty && point.colour != Black && point.colour != White) {
           return Report(where() + ": colour " + std::to_string(point.colour));
         }
@@ -122,7 +133,7 @@ class Checker {
                         std::to_string(stone.colour));
         }
         bool sameGroupAsNeighbours = true;
-        ForEachNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
+        ForEachNeighbour(board_, column, row, [&](int32_t ncolumn, int32_t nrow) {
           const BoardPoint& n = board_.points[ncolumn][nrow];
           if (n.colour == point.colour && n.stone->group != stone.group) {
             sameGroupAsNeighbours = false;
@@ -162,7 +173,7 @@ class Checker {
     std::bitset<BoardLines * BoardLines> liberties;
     const StoneNode* s = group->firstStone;
     do {
-      ForEachNeighbour(s->column, s->row, [&](int32_t ncolumn, int32_t nrow) {
+      ForEachNeighbour(board_, s->column, s->row, [&](int32_t ncolumn, int32_t nrow) {
         if (board_.points[ncolumn][nrow].colour == Empty)
           liberties.set(ncolumn * BoardLines + nrow);
       });
@@ -206,8 +217,8 @@ class Checker {
                       std::to_string(record.stonesOnBoard));
       }
     }
-    for (int32_t column = 0; column < BoardLines; ++column) {
-      for (int32_t row = 0; row < BoardLines; ++row) {
+    for (int32_t column = 0; column < board_.BoardSize(); ++column) {
+      for (int32_t row = 0; row < board_.BoardSize(); ++row) {
         const StoneNode* stone = board_.points[column][row].stone;
         if (stone != nullptr && !groups_.Contains(stone->group)) {
           return Report("point " + At(column, row) + ": its group is not in its colour's list");
@@ -243,7 +254,7 @@ class Checker {
     if (m.colour != Black && m.colour != White) return Report(where() + ": bad colour");
     if (m.column < 0 && (m.column != -1 || m.row != -1))
       return Report(where() + ": bad pass point");
-    if (m.column >= 0 && !OnBoard(m.column, m.row))
+    if (m.column >= 0 && !board_.OnBoard(m.column, m.row))
       return Report(where() + ": point off the board");
     const StoneGroup* last = nullptr;
     int32_t captured = 0;
@@ -326,7 +337,7 @@ PointSet Zere19r19::LibertiesOf(const StoneGroup& group) const {
   liberties.Clear();
   const StoneNode* s = group.firstStone;
   do {
-    ForEachNeighbour(s->column, s->row, [&](int32_t ncolumn, int32_t nrow) {
+    ForEachNeighbour(*this, s->column, s->row, [&](int32_t ncolumn, int32_t nrow) {
       if (points[ncolumn][nrow].colour == Empty) liberties.Add(ncolumn, nrow);
     });
     s = s->next;

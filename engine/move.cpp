@@ -24,8 +24,9 @@ bool Zere19r19::TryMove(int32_t column, int32_t row, int32_t colour, bool commit
       JoinNeighbour(column, row, ncolumn, nrow, direction);
     }
   };
-  if (column + 1 < BoardLines) join(column + 1, row, 0);
-  if (row + 1 < BoardLines) join(column, row + 1, 1);
+  const int32_t lines = boardSize_;
+  if (column + 1 < lines) join(column + 1, row, 0);
+  if (row + 1 < lines) join(column, row + 1, 1);
   if (column > 0) join(column - 1, row, 2);
   if (row > 0) join(column, row - 1, 3);
   const gomove* move = history->prev;

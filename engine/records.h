@@ -2,8 +2,10 @@
 //
 // Words used throughout the engine and its readers:
 //  - colour: Black = 1, White = -1, Empty = 0; the opponent of colour c is -c.
-//  - point: an intersection (column, row), both 0..18; column 0 is the left line, row 0 the top
-//    line. A pass is recorded as column = row = -1.
+//  - board size: the lines on each side of the square board, MinBoardLines..BoardLines. Every
+//    array by point is made for the largest board; a smaller board uses its top-left corner.
+//  - point: an intersection (column, row), both 0..board size - 1; column 0 is the left line,
+//    row 0 the top line. A pass is recorded as column = row = -1.
 //  - direction: the four neighbours of a point are numbered 0 = (column + 1, row),
 //    1 = (column, row + 1), 2 = (column - 1, row), 3 = (column, row - 1). Every scan of neighbours
 //    visits them in this order and skips those off the board.
@@ -19,13 +21,18 @@
 constexpr int32_t Black = 1;
 constexpr int32_t White = -1;
 constexpr int32_t Empty = 0;
+// The colour of the array entries beyond a smaller board's lines: never empty, so that a scan of
+// a whole column of the arrays never takes them for points to play.
+constexpr int32_t OffBoard = 2;
 
-// Lines on each side of the board; the engine is built for this one size.
+// Lines on each side of the largest board, which is also the size of a new board.
 constexpr int32_t BoardLines = 19;
+// Lines on each side of the smallest board.
+constexpr int32_t MinBoardLines = 2;
 
-// True when (column, row) lies on the board.
-constexpr bool OnBoard(int32_t column, int32_t row) {
-  return column >= 0 && column < BoardLines && row >= 0 && row < BoardLines;
+// True when (column, row) lies on a board of lines lines, the largest when not given.
+constexpr bool OnBoard(int32_t column, int32_t row, int32_t lines = BoardLines) {
+  return column >= 0 && column < lines && row >= 0 && row < lines;
 }
 
 // A set of points of the board, one bit per point. The engine keeps the liberties of every group
@@ -84,7 +91,7 @@ class Zere19r19;
 
 // One intersection; also the shape of the computer player's list records.
 struct BoardPoint {
-  int32_t colour;         // Black, White or Empty.
+  int32_t colour;         // Black, White or Empty; OffBoard beyond the board's lines.
   int32_t column;         // 0..18, fixed by Reset.
   int32_t row;            // 0..18, fixed by Reset.
   int32_t territoryMark;  // Colour that last claimed this empty point in the area count, else 0.

@@ -33,8 +33,9 @@ bool ParseColourArg(const Args& args, int32_t& colour) {
   return args.size() == 1 && ParseColour(args[0], colour);
 }
 
-bool ParseMoveArgs(const Args& args, int32_t& colour, Vertex& vertex) {
-  return args.size() == 2 && ParseColour(args[0], colour) && ParseVertex(args[1], vertex);
+bool ParseMoveArgs(const Args& args, int32_t boardSize, int32_t& colour, Vertex& vertex) {
+  return args.size() == 2 && ParseColour(args[0], colour) &&
+         ParseVertex(args[1], vertex, boardSize);
 }
 
 }  // namespace gtp

@@ -29,7 +29,7 @@ bool ParseColourArg(const Args& args, int32_t& colour);
 // True when every word from args[first] on is a GTP int.
 bool AllGtpInts(const Args& args, size_t first);
 
-// True when args is exactly a colour and a vertex (a pass included).
-bool ParseMoveArgs(const Args& args, int32_t& colour, Vertex& vertex);
+// True when args is exactly a colour and a vertex of a board of boardSize lines (or a pass).
+bool ParseMoveArgs(const Args& args, int32_t boardSize, int32_t& colour, Vertex& vertex);
 
 }  // namespace gtp

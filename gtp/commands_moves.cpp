@@ -11,7 +11,7 @@ namespace {
 // The vertex of the move the computer has just played, or "pass".
 Reply NewestMove(const Zere19r19& board) {
   const Zere19r19::gomove* move = board.Newest();
-  return Success(VertexText(move->column, move->row));
+  return Success(VertexText(move->column, move->row, board.BoardSize()));
 }
 
 // Both programs refuse a game past the length every record of theirs reads back at.
@@ -24,7 +24,7 @@ Reply GameTooLong() {
 Reply Play(GameState& state, const Args& args) {
   int32_t colour = Empty;
   Vertex vertex;
-  if (!ParseMoveArgs(args, colour, vertex)) return SyntaxError();
+  if (!ParseMoveArgs(args, state.board->BoardSize(), colour, vertex)) return SyntaxError();
   if (state.Full()) return GameTooLong();
   if (vertex.IsPass()) {
     state.board->Pass(colour);
@@ -63,7 +63,7 @@ Reply Undo(GameState& state, const Args& args) {
 Reply IsLegal(GameState& state, const Args& args) {
   int32_t colour = Empty;
   Vertex vertex;
-  if (!ParseMoveArgs(args, colour, vertex)) return SyntaxError();
+  if (!ParseMoveArgs(args, state.board->BoardSize(), colour, vertex)) return SyntaxError();
   const bool legal = vertex.IsPass() || state.board->IsLegal(vertex.column, vertex.row, colour);
   return Success(legal ? "1" : "0");
 }
@@ -72,8 +72,9 @@ Reply AllLegal(GameState& state, const Args& args) {
   int32_t colour = Empty;
   if (!ParseColourArg(args, colour)) return SyntaxError();
   Zere19r19& board = *state.board;
-  return Success(
-      VertexList([&](int32_t column, int32_t row) { return board.IsLegal(column, row, colour); }));
+  return Success(VertexList(board.BoardSize(), [&](int32_t column, int32_t row) {
+    return board.IsLegal(column, row, colour);
+  }));
 }
 
 }  // namespace gtp

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/star_points.h"
 #include "gtp/arguments.h"
 #include "gtp/commands.h"
 #include "scoring/judgement.h"
@@ -12,8 +13,6 @@
 
 namespace gtp {
 namespace {
-
-constexpr std::string_view ColumnHeader = "   A B C D E F G H J K L M N O P Q R S T";
 
 // Stones colour has captured, summed over its history records.
 int32_t CapturesBy(const Zere19r19& board, int32_t colour) {
@@ -24,11 +23,6 @@ int32_t CapturesBy(const Zere19r19& board, int32_t colour) {
   return captured;
 }
 
-bool IsStarPoint(int32_t column, int32_t row) {
-  auto starLine = [](int32_t line) { return line == 3 || line == 9 || line == 15; };
-  return starLine(column) && starLine(row);
-}
-
 char PointSymbol(const Zere19r19& board, int32_t column, int32_t row) {
   switch (board.points[column][row].colour) {
     case Black:
@@ -36,16 +30,26 @@ char PointSymbol(const Zere19r19& board, int32_t column, int32_t row) {
     case White:
       return 'O';
     default:
-      return IsStarPoint(column, row) ? '+' : '.';
+      return IsStarPoint(board.BoardSize(), column, row) ? '+' : '.';
   }
+}
+
+// The letters of the board's columns, lined up over the points.
+std::string ColumnHeader(int32_t boardSize) {
+  std::string header = "  ";
+  for (int32_t column = 0; column < boardSize; ++column) {
+    header += ' ';
+    header += ColumnLetter(column);
+  }
+  return header;
 }
 
 // One board line: its number, the points, the number again, right-aligned as GTP tools print it.
 std::string BoardLine(const Zere19r19& board, int32_t row) {
   char number[4];
-  std::snprintf(number, sizeof number, "%2d", BoardLines - row);
+  std::snprintf(number, sizeof number, "%2d", board.BoardSize() - row);
   std::string line = number;
-  for (int32_t column = 0; column < BoardLines; ++column) {
+  for (int32_t column = 0; column < board.BoardSize(); ++column) {
     line += ' ';
     line += PointSymbol(board, column, row);
   }
@@ -57,15 +61,15 @@ std::string BoardLine(const Zere19r19& board, int32_t row) {
 std::string GroupLines(const Zere19r19& board, const Judgement& judgement, StoneStatus status) {
   std::vector<const StoneGroup*> listed;
   std::string lines;
-  for (int32_t row = BoardLines - 1; row >= 0; --row) {
-    for (int32_t column = 0; column < BoardLines; ++column) {
+  for (int32_t row = board.BoardSize() - 1; row >= 0; --row) {
+    for (int32_t column = 0; column < board.BoardSize(); ++column) {
       const StoneNode* stone = board.points[column][row].stone;
       if (stone == nullptr || judgement.status[column][row] != status ||
           std::count(listed.begin(), listed.end(), stone->group) > 0)
         continue;
       listed.push_back(stone->group);
       if (!lines.empty()) lines += '\n';
-      lines += VertexList([&](int32_t memberColumn, int32_t memberRow) {
+      lines += VertexList(board.BoardSize(), [&](int32_t memberColumn, int32_t memberRow) {
         const StoneNode* member = board.points[memberColumn][memberRow].stone;
         return member != nullptr && member->group == stone->group;
       });
@@ -80,13 +84,14 @@ Reply ShowBoard(GameState& state, const Args& args) {
   if (!args.empty()) return SyntaxError();
   const Zere19r19& board = *state.board;
   // Appended piece by piece: GCC 12 at -O3 warns (-Wrestrict) about "\n" + a temporary string.
-  std::string text = "\n" + std::string(ColumnHeader);
-  for (int32_t row = 0; row < BoardLines; ++row) {
+  const std::string header = ColumnHeader(board.BoardSize());
+  std::string text = "\n" + header;
+  for (int32_t row = 0; row < board.BoardSize(); ++row) {
     text += '\n';
     text += BoardLine(board, row);
   }
   text += '\n';
-  text += ColumnHeader;
+  text += header;
   text += "\nBlack (X) has captured " + std::to_string(CapturesBy(board, Black)) + " stones";
   text += "\nWhite (O) has captured " + std::to_string(CapturesBy(board, White)) + " stones";
   return Success(text);
@@ -96,8 +101,9 @@ Reply ListStones(GameState& state, const Args& args) {
   int32_t colour = Empty;
   if (!ParseColourArg(args, colour)) return SyntaxError();
   const Zere19r19& board = *state.board;
-  return Success(VertexList(
-      [&](int32_t column, int32_t row) { return board.points[column][row].colour == colour; }));
+  return Success(VertexList(board.BoardSize(), [&](int32_t column, int32_t row) {
+    return board.points[column][row].colour == colour;
+  }));
 }
 
 Reply Captures(GameState& state, const Args& args) {

@@ -43,8 +43,8 @@ Reply Quit(GameState& state, const Args& args) {
 Reply BoardSize(GameState& state, const Args& args) {
   int64_t size = 0;
   if (args.size() != 1 || !ParseInteger(args[0], size)) return SyntaxError();
-  if (size != BoardLines) return Failure("unacceptable size");
-  state.NewGame();
+  if (size < MinBoardLines || size > BoardLines) return Failure("unacceptable size");
+  state.NewGame(static_cast<int32_t>(size));
   return Success();
 }
 

@@ -27,9 +27,12 @@ struct GameState {
   // True when the game holds as many history records as a game may.
   bool Full() const { return board->moveCount >= sgf::LongestGame; }
 
-  // Empties the board, setup stones included; the komi stays.
-  void NewGame() {
-    board->Reset();
+  // Empties the board, setup stones included; the komi and the board's size stay.
+  void NewGame() { NewGame(board->BoardSize()); }
+
+  // NewGame on a board of boardSize lines (MinBoardLines..BoardLines).
+  void NewGame(int32_t boardSize) {
+    board->Reset(boardSize);
     setup = {};
   }
 };

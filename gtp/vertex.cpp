@@ -34,7 +34,7 @@ std::string_view ColourName(int32_t colour) {
   return colour == Black ? "black" : "white";
 }
 
-bool ParseVertex(std::string_view text, Vertex& vertex) {
+bool ParseVertex(std::string_view text, Vertex& vertex, int32_t boardSize) {
   if (EqualsIgnoringCase(text, "pass")) {
     vertex = Vertex{};
     return true;
@@ -42,32 +42,33 @@ bool ParseVertex(std::string_view text, Vertex& vertex) {
   if (text.size() < 2 || text.size() > 3) return false;
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
   const size_t column = ColumnLetters.find(letter);
-  if (column == std::string_view::npos) return false;
+  if (column >= static_cast<size_t>(boardSize)) return false;
   int32_t number = 0;
   for (char digit : text.substr(1)) {
     if (!std::isdigit(static_cast<unsigned char>(digit))) return false;
     number = number * 10 + (digit - '0');
   }
   // A leading zero ("A05") is not how GTP writes a row.
-  if (text[1] == '0' || number < 1 || number > BoardLines) return false;
+  if (text[1] == '0' || number < 1 || number > boardSize) return false;
   vertex.column = static_cast<int32_t>(column);
-  vertex.row = BoardLines - number;
+  vertex.row = boardSize - number;
   return true;
 }
 
-std::string VertexText(int32_t column, int32_t row) {
+std::string VertexText(int32_t column, int32_t row, int32_t boardSize) {
   if (column < 0 || row < 0) return "pass";
-  return ColumnLetters[static_cast<size_t>(column)] + std::to_string(BoardLines - row);
+  return ColumnLetter(column) + std::to_string(boardSize - row);
 }
 
-std::vector<Vertex> StandardHandicapPoints(int64_t stones) {
-  // The fourth line from each edge and the middle line.
-  constexpr int32_t Low = 3, Middle = BoardLines / 2, High = BoardLines - 1 - Low;
-  const Vertex corners[] = {{Low, High}, {High, Low}, {Low, Low}, {High, High}};
-  std::vector<Vertex> points(corners, corners + std::min<int64_t>(stones, 4));
-  if (stones >= 6) points.insert(points.end(), {{Low, Middle}, {High, Middle}});
-  if (stones >= 8) points.insert(points.end(), {{Middle, High}, {Middle, Low}});
-  if (stones >= 5 && stones % 2 == 1) points.push_back({Middle, Middle});
+char ColumnLetter(int32_t column) {
+  return ColumnLetters[static_cast<size_t>(column)];
+}
+
+std::vector<Vertex> StandardHandicapPoints(int64_t stones, int32_t boardSize) {
+  std::vector<Vertex> points;
+  if (stones > MostFixedHandicap(boardSize)) return points;
+  for (const Intersection& point : FixedHandicapPoints(boardSize, static_cast<int32_t>(stones)))
+    points.push_back({point.column, point.row});
   return points;
 }
 

@@ -15,7 +15,7 @@ bool FindLiberty(Zere19r19& board, const StoneGroup& group, BoardPoint*& liberty
     for (int32_t d = 0; d < 4; ++d) {
       const int32_t column = stone->column + DirectionColumn[d];
       const int32_t row = stone->row + DirectionRow[d];
-      if (OnBoard(column, row) && board.points[column][row].colour == Empty) {
+      if (board.OnBoard(column, row) && board.points[column][row].colour == Empty) {
         liberty = &board.points[column][row];
         next = stone;
         return true;
@@ -27,7 +27,8 @@ bool FindLiberty(Zere19r19& board, const StoneGroup& group, BoardPoint*& liberty
 }
 
 // How many points of the column are empty. Counted without a branch per point: on a board in play
-// whether a point is empty is as good as random, and a whole column is skipped at a time.
+// whether a point is empty is as good as random, and a whole column is skipped at a time. The
+// whole column of the arrays is counted, since the entries beyond a smaller board are OffBoard.
 int32_t EmptyInColumn(const Zere19r19& board, int32_t column) {
   int32_t count = 0;
 #pragma GCC unroll 19
@@ -38,7 +39,7 @@ int32_t EmptyInColumn(const Zere19r19& board, int32_t column) {
 
 // Empty point n (0 = the first) of the column-by-column scan; null if there is none.
 BoardPoint* FirstEmptyPoint(Zere19r19& board, int32_t n) {
-  for (int32_t column = 0; column < BoardLines; ++column) {
+  for (int32_t column = 0; column < board.BoardSize(); ++column) {
     const int32_t inColumn = EmptyInColumn(board, column);
     if (n >= inColumn) {
       n -= inColumn;
@@ -54,13 +55,13 @@ BoardPoint* FirstEmptyPoint(Zere19r19& board, int32_t n) {
 // Empty point n (0 = the last) of the column-by-column scan, counted back from its end; null if
 // there is none.
 BoardPoint* LastEmptyPoint(Zere19r19& board, int32_t n) {
-  for (int32_t column = BoardLines - 1; column >= 0; --column) {
+  for (int32_t column = board.BoardSize() - 1; column >= 0; --column) {
     const int32_t inColumn = EmptyInColumn(board, column);
     if (n >= inColumn) {
       n -= inColumn;
       continue;
     }
-    for (int32_t row = BoardLines - 1; row >= 0; --row) {
+    for (int32_t row = board.BoardSize() - 1; row >= 0; --row) {
       BoardPoint& point = board.points[column][row];
       if (point.colour == Empty && n-- == 0) return &point;
     }
@@ -70,7 +71,8 @@ BoardPoint* LastEmptyPoint(Zere19r19& board, int32_t n) {
 
 // Threads every empty point behind board.emptyList, each in front of the ones before it in the
 // column-by-column scan, so that the last one of the scan comes first. Every point's link is
-// written, without a branch per point; only the empty points' links are followed.
+// written, without a branch per point, OffBoard entries too; only the empty points' links are
+// followed.
 void ThreadEmptyPoints(Zere19r19& board) {
   BoardPoint* front = nullptr;
   for (auto& column : board.points) {
@@ -94,7 +96,7 @@ BoardPoint* NewListNode(Zere19r19& board, BoardPoint* next, StoneNode* stone) {
 
 EmptyPointList::EmptyPointList(Zere19r19& board)
     : board_(board),
-      count_(BoardLines * BoardLines - board.Record(Black).stonesOnBoard -
+      count_(board.BoardSize() * board.BoardSize() - board.Record(Black).stonesOnBoard -
              board.Record(White).stonesOnBoard) {}
 
 BoardPoint* EmptyPointList::Member(int32_t k) {

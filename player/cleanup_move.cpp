@@ -21,7 +21,7 @@ Fit TrialFit(Zere19r19& board, int32_t column, int32_t row, int32_t colour) {
 // True when the point is next to a stone of opponent that judgement calls dead.
 bool BesideDeadStone(const Zere19r19& board, const Judgement& judgement, int32_t column,
                      int32_t row, int32_t opponent) {
-  return AnyNeighbour(column, row, [&](int32_t ncolumn, int32_t nrow) {
+  return AnyNeighbour(board, column, row, [&](int32_t ncolumn, int32_t nrow) {
     return board.ColourAt(ncolumn, nrow) == opponent &&
            judgement.status[ncolumn][nrow] == StoneStatus::Dead;
   });
@@ -32,8 +32,8 @@ bool BesideDeadStone(const Zere19r19& board, const Judgement& judgement, int32_t
 void CleanupMove(Zere19r19& board, int32_t colour, const Judgement& judgement) {
   Fit best = Fit::Illegal;
   int32_t bestColumn = -1, bestRow = -1;
-  for (int32_t column = 0; column < BoardLines; ++column) {
-    for (int32_t row = 0; row < BoardLines; ++row) {
+  for (int32_t column = 0; column < board.BoardSize(); ++column) {
+    for (int32_t row = 0; row < board.BoardSize(); ++row) {
       if (board.ColourAt(column, row) != Empty ||
           !BesideDeadStone(board, judgement, column, row, -colour))
         continue;

@@ -79,7 +79,7 @@ bool FindJointCapture(Decision& decision) {
     const StoneNode* const start = own->stone->group->firstStone;
     const StoneNode* stone = start;
     do {
-      ForEachNeighbour(stone->column, stone->row, [&](int32_t column, int32_t row) {
+      ForEachNeighbour(decision.board, stone->column, stone->row, [&](int32_t column, int32_t row) {
         const BoardPoint& point = decision.board.points[column][row];
         if (point.colour == enemy) OfferPairsWith(decision, *own, *point.stone->group, bestScore);
       });
@@ -125,7 +125,7 @@ void FindCapture(Decision& decision) {
 // is the colour's own eye.
 bool HasForeignNeighbour(const Zere19r19& board, const BoardPoint& point, int32_t colour) {
   bool foreign = false;
-  ForEachNeighbour(point.column, point.row, [&](int32_t column, int32_t row) {
+  ForEachNeighbour(board, point.column, point.row, [&](int32_t column, int32_t row) {
     foreign = foreign || board.points[column][row].colour != colour;
   });
   return foreign;

@@ -2,11 +2,11 @@
 
 #include <utility>
 
-EmptyRegions::EmptyRegions(const Zere19r19& board, int32_t colour) {
+EmptyRegions::EmptyRegions(const Zere19r19& board, int32_t colour) : lines_(board.BoardSize()) {
   ReadColours(board, colour);
-  for (int32_t column = 0; column < BoardLines; ++column)
+  for (int32_t column = 0; column < lines_; ++column)
     SplitColumnIntoRuns(column);
-  firstRun_[BoardLines] = static_cast<int16_t>(runCount_);
+  firstRun_[lines_] = static_cast<int16_t>(runCount_);
   for (int32_t run = 0; run < runCount_; ++run)
     runs_[Root(run)].touches |= runs_[run].touches;
 }
@@ -14,18 +14,18 @@ EmptyRegions::EmptyRegions(const Zere19r19& board, int32_t colour) {
 // Colours are 1, 0 and -1: bit 0 is set for any stone and bit 1 only for White, which lets the
 // masks be gathered without a comparison per colour.
 void EmptyRegions::ReadColours(const Zere19r19& board, int32_t colour) {
-  constexpr uint32_t AllRows = (1u << BoardLines) - 1;
-  for (int32_t column = 0; column < BoardLines; ++column) {
+  const uint32_t allRows = (1u << lines_) - 1;
+  for (int32_t column = 0; column < lines_; ++column) {
     uint32_t stones = 0;
     uint32_t whites = 0;
     // From the last row up, so that each row's bit is shifted into place by the later rows.
-    for (int32_t row = BoardLines - 1; row >= 0; --row) {
+    for (int32_t row = lines_ - 1; row >= 0; --row) {
       const auto here = static_cast<uint32_t>(board.points[column][row].colour);
       stones = stones << 1 | (here & 1);
       whites = whites << 1 | (here >> 1 & 1);
     }
     const uint32_t blacks = stones & ~whites;
-    empty_[column + 1] = AllRows & ~stones;
+    empty_[column + 1] = allRows & ~stones;
     own_[column + 1] = colour == Black ? blacks : whites;
     foreign_[column + 1] = colour == Black ? whites : blacks;
   }

@@ -23,7 +23,7 @@ class EmptyRegions {
  private:
   static constexpr uint8_t TouchesOwn = 1;
   static constexpr uint8_t TouchesForeign = 2;
-  // A column of 19 points holds at most 10 runs.
+  // A column of 19 points holds at most 10 runs; a smaller board needs fewer.
   static constexpr int32_t MaxRuns = BoardLines * (BoardLines + 1) / 2;
 
   struct Run {
@@ -39,7 +39,8 @@ class EmptyRegions {
   int32_t Root(int32_t run);
   void Join(int32_t a, int32_t b);
 
-  // Masks by column, with an empty column on either side of the board: index column + 1.
+  // Masks by column, with an empty column on either side of the board: index column + 1. The
+  // columns beyond a smaller board stay empty.
   uint32_t empty_[BoardLines + 2] = {};
   uint32_t own_[BoardLines + 2] = {};
   uint32_t foreign_[BoardLines + 2] = {};
@@ -47,4 +48,5 @@ class EmptyRegions {
   int16_t
       firstRun_[BoardLines + 1];  // Runs of a column c are firstRun_[c] .. firstRun_[c + 1] - 1.
   int32_t runCount_ = 0;
+  int32_t lines_;  // The board's size.
 };

@@ -9,8 +9,8 @@
 namespace {
 
 // True when a stone next to the point lives in seki.
-bool BesideSeki(const Judgement& judgement, int32_t column, int32_t row) {
-  return AnyNeighbour(column, row, [&](int32_t c, int32_t r) {
+bool BesideSeki(const Judgement& judgement, const Zere19r19& board, int32_t column, int32_t row) {
+  return AnyNeighbour(board, column, row, [&](int32_t c, int32_t r) {
     return judgement.status[c][r] == StoneStatus::Seki;
   });
 }
@@ -32,7 +32,7 @@ bool BetweenBothColours(const Judgement& judgement, const Zere19r19& board, int3
                         int32_t row) {
   bool black = false;
   bool white = false;
-  ForEachNeighbour(column, row, [&](int32_t c, int32_t r) {
+  ForEachNeighbour(board, column, row, [&](int32_t c, int32_t r) {
     const int32_t standing = StandingColour(judgement, board, c, r);
     black = black || standing == Black;
     white = white || standing == White;
@@ -53,7 +53,7 @@ void OwnRegion(Judgement& judgement, const Zere19r19& board, int32_t column, int
   bool onlySeki = true;
   for (size_t next = 0; next < region.size(); ++next) {
     const auto [c, r] = region[next];
-    ForEachNeighbour(c, r, [&](int32_t nc, int32_t nr) {
+    ForEachNeighbour(board, c, r, [&](int32_t nc, int32_t nr) {
       const int32_t standing = StandingColour(judgement, board, nc, nr);
       if (standing != Empty) onlySeki = onlySeki && judgement.status[nc][nr] == StoneStatus::Seki;
       if (standing == Empty) {
@@ -71,7 +71,7 @@ void OwnRegion(Judgement& judgement, const Zere19r19& board, int32_t column, int
         BetweenBothColours(judgement, board, c, r) ? Empty : judgement.leaning[c][r];
     judgement.owner[c][r] = shared ? shareOwner : onlySeki ? Empty : borders;
     const bool unclaimed = shared || borders == Empty;
-    if (unclaimed && board.ColourAt(c, r) == Empty && !BesideSeki(judgement, c, r))
+    if (unclaimed && board.ColourAt(c, r) == Empty && !BesideSeki(judgement, board, c, r))
       ++judgement.openPoints;
   }
 }
@@ -122,27 +122,28 @@ bool AnyGroupInDoubt(const Zere19r19& board, const Ownership& ownership) {
 
 // True when a liberty of the group was left empty between both colours at the end of most
 // playouts: neither side could fill it, so the group lives without owning it.
-bool SharesSekiLiberty(const StoneGroup& group, const Ownership& ownership) {
+bool SharesSekiLiberty(const Zere19r19& board, const StoneGroup& group,
+                       const Ownership& ownership) {
   bool seki = false;
   ForEachStone(group, [&](const StoneNode& stone) {
-    ForEachNeighbour(stone.column, stone.row,
+    ForEachNeighbour(board, stone.column, stone.row,
                      [&](int32_t c, int32_t r) { seki = seki || ownership.shared[c][r] > 0.5; });
   });
   return seki;
 }
 
 // Dead when the group's points mostly ended up the other colour's.
-StoneStatus StatusOf(const StoneGroup& group, const Ownership& ownership) {
+StoneStatus StatusOf(const Zere19r19& board, const StoneGroup& group, const Ownership& ownership) {
   constexpr double DeadBelow = 0.1;
   if (MeanOwnership(group, ownership) * group.colour < DeadBelow) return StoneStatus::Dead;
-  return SharesSekiLiberty(group, ownership) ? StoneStatus::Seki : StoneStatus::Alive;
+  return SharesSekiLiberty(board, group, ownership) ? StoneStatus::Seki : StoneStatus::Alive;
 }
 
 // A point leans to a colour when that colour ended up owning it in clearly more playouts.
-void SetLeanings(Judgement& judgement, const Ownership& ownership) {
+void SetLeanings(Judgement& judgement, const Zere19r19& board, const Ownership& ownership) {
   constexpr double ClearLead = 0.3;
-  for (int32_t column = 0; column < BoardLines; ++column) {
-    for (int32_t row = 0; row < BoardLines; ++row) {
+  for (int32_t column = 0; column < board.BoardSize(); ++column) {
+    for (int32_t row = 0; row < board.BoardSize(); ++row) {
       const double owner = ownership.owner[column][row];
       judgement.leaning[column][row] = owner > ClearLead    ? Black
                                        : owner < -ClearLead ? White
@@ -165,10 +166,10 @@ void ForgetLeaningsAround(Judgement& judgement, const Zere19r19& board, const St
   };
   ForEachStone(group, [&](const StoneNode& stone) {
     visit(stone.column, stone.row);
-    ForEachNeighbour(stone.column, stone.row, visit);
+    ForEachNeighbour(board, stone.column, stone.row, visit);
   });
   for (size_t next = 0; next < open.size(); ++next)
-    ForEachNeighbour(open[next].first, open[next].second, visit);
+    ForEachNeighbour(board, open[next].first, open[next].second, visit);
 }
 
 // True when a standing stone of the other colour touches the group, or an empty point that the
@@ -184,10 +185,11 @@ bool Attacked(const Judgement& judgement, const Zere19r19& board, const StoneGro
     seen[c][r] = true;
     reached.emplace_back(c, r);
   };
-  ForEachStone(group,
-               [&](const StoneNode& stone) { ForEachNeighbour(stone.column, stone.row, visit); });
+  ForEachStone(group, [&](const StoneNode& stone) {
+    ForEachNeighbour(board, stone.column, stone.row, visit);
+  });
   for (size_t next = 0; next < reached.size() && !attacked; ++next)
-    ForEachNeighbour(reached[next].first, reached[next].second, visit);
+    ForEachNeighbour(board, reached[next].first, reached[next].second, visit);
   return attacked;
 }
 
@@ -214,8 +216,8 @@ void CountArea(Judgement& judgement, const Zere19r19& board) {
   judgement.blackArea = 0;
   judgement.whiteArea = 0;
   judgement.openPoints = 0;
-  for (int32_t column = 0; column < BoardLines; ++column) {
-    for (int32_t row = 0; row < BoardLines; ++row) {
+  for (int32_t column = 0; column < board.BoardSize(); ++column) {
+    for (int32_t row = 0; row < board.BoardSize(); ++row) {
       const int32_t standing = StandingColour(judgement, board, column, row);
       if (standing != Empty)
         judgement.owner[column][row] = standing;
@@ -253,9 +255,9 @@ Judgement JudgePosition(const Zere19r19& board) {
     ownership = playouts.Average();
   }
   Judgement judgement;
-  SetLeanings(judgement, ownership);
+  SetLeanings(judgement, board, ownership);
   for (const StoneGroup* group : AllGroups(board))
-    SetGroupStatus(judgement, *group, StatusOf(*group, ownership));
+    SetGroupStatus(judgement, *group, StatusOf(board, *group, ownership));
   ReviveUnattackedGroups(judgement, board);
   CountArea(judgement, board);
   return judgement;

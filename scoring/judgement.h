@@ -20,7 +20,8 @@ enum class StoneStatus : uint8_t {
 
 struct Judgement {
   template <typename T>
-  using ByPoint = std::array<std::array<T, BoardLines>, BoardLines>;  // [column][row].
+  // [column][row], for the largest board; beyond a smaller board's lines the values stay as new.
+  using ByPoint = std::array<std::array<T, BoardLines>, BoardLines>;
 
   ByPoint<StoneStatus> status{};  // Of the stone on each point; NoStone where the point is empty.
   ByPoint<int32_t> owner{};       // Black or White, or Empty for a point that counts for neither.

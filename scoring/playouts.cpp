@@ -32,12 +32,14 @@ struct Point {
   int32_t row;
 };
 
-// Puts the stones of from on to, an empty board. Stones put one by one in any order never
-// capture and are never suicide: each part of a group placed so far touches either one of the
-// group's stones still to come, which is empty yet, or one of the group's own liberties.
+// Makes to an empty board of from's size and puts the stones of from on it. Stones put one by
+// one in any order never capture and are never suicide: each part of a group placed so far
+// touches either one of the group's stones still to come, which is empty yet, or one of the
+// group's own liberties.
 void CopyPosition(const Zere19r19& from, Zere19r19& to) {
-  for (int32_t column = 0; column < BoardLines; ++column) {
-    for (int32_t row = 0; row < BoardLines; ++row) {
+  to.Reset(from.BoardSize());
+  for (int32_t column = 0; column < from.BoardSize(); ++column) {
+    for (int32_t row = 0; row < from.BoardSize(); ++row) {
       const int32_t colour = from.ColourAt(column, row);
       if (colour == Empty) continue;
       [[maybe_unused]] const bool placed = to.TryMove(column, row, colour, true);
@@ -49,14 +51,14 @@ void CopyPosition(const Zere19r19& from, Zere19r19& to) {
 // True when a stone of colour at the empty point would fill one of its own eyes: every neighbour
 // is its stone, and too few diagonal points are the enemy's to make the eye false.
 bool FillsOwnEye(const Zere19r19& board, int32_t column, int32_t row, int32_t colour) {
-  if (AnyNeighbour(column, row,
+  if (AnyNeighbour(board, column, row,
                    [&](int32_t c, int32_t r) { return board.ColourAt(c, r) != colour; }))
     return false;
   int32_t enemy = 0;
   int32_t offBoard = 0;
   for (const int32_t dc : {-1, 1}) {
     for (const int32_t dr : {-1, 1}) {
-      if (!OnBoard(column + dc, row + dr))
+      if (!board.OnBoard(column + dc, row + dr))
         ++offBoard;
       else if (board.ColourAt(column + dc, row + dr) == -colour)
         ++enemy;
@@ -76,9 +78,9 @@ class Playout {
     CollectEmpties();
     // Long enough for every point to be filled and captured a few times over; kos that cycle end
     // here instead of never.
-    constexpr int32_t MoveLimit = 3 * BoardLines * BoardLines;
+    const int32_t moveLimit = 3 * board_.BoardSize() * board_.BoardSize();
     int32_t moves = 0;
-    for (int32_t passes = 0; passes < 2 && moves < MoveLimit; colour = -colour) {
+    for (int32_t passes = 0; passes < 2 && moves < moveLimit; colour = -colour) {
       if (PlayRandomMove(colour)) {
         ++moves;
         passes = 0;
@@ -94,8 +96,8 @@ class Playout {
  private:
   void CollectEmpties() {
     empties_.clear();
-    for (int32_t column = 0; column < BoardLines; ++column) {
-      for (int32_t row = 0; row < BoardLines; ++row) {
+    for (int32_t column = 0; column < board_.BoardSize(); ++column) {
+      for (int32_t row = 0; row < board_.BoardSize(); ++row) {
         if (board_.ColourAt(column, row) == Empty) empties_.push_back({column, row});
       }
     }
@@ -132,7 +134,8 @@ class Playout {
     for (const int32_t dc : {-1, 0, 1}) {
       for (const int32_t dr : {-1, 0, 1}) {
         const Point point{last->column + dc, last->row + dr};
-        if (OnBoard(point.column, point.row) && board_.ColourAt(point.column, point.row) == Empty)
+        if (board_.OnBoard(point.column, point.row) &&
+            board_.ColourAt(point.column, point.row) == Empty)
           nearby[count++] = point;
       }
     }
@@ -240,7 +243,7 @@ class Playout {
   // Calls visit(neighbour) for the neighbours of point in direction order while it returns true.
   template <typename Visit>
   void ForEachNeighbourWhile(Point point, Visit&& visit) {
-    AnyNeighbour(point.column, point.row, [&](int32_t c, int32_t r) {
+    AnyNeighbour(board_, point.column, point.row, [&](int32_t c, int32_t r) {
       return !visit(Point{c, r});
     });
   }
@@ -252,7 +255,7 @@ class Playout {
     const StoneNode* stone = first;
     do {
       std::optional<Point> liberty;
-      AnyNeighbour(stone->column, stone->row, [&](int32_t c, int32_t r) {
+      AnyNeighbour(board_, stone->column, stone->row, [&](int32_t c, int32_t r) {
         if (board_.ColourAt(c, r) != Empty) return false;
         liberty = Point{c, r};
         return true;
@@ -264,8 +267,8 @@ class Playout {
   }
 
   void AddOwners(Ownership& sums) const {
-    for (int32_t column = 0; column < BoardLines; ++column) {
-      for (int32_t row = 0; row < BoardLines; ++row) {
+    for (int32_t column = 0; column < board_.BoardSize(); ++column) {
+      for (int32_t row = 0; row < board_.BoardSize(); ++row) {
         const int32_t owner = OwnerAtEnd(column, row);
         sums.owner[column][row] += owner == Shared ? Empty : owner;
         sums.shared[column][row] += owner == Shared;
@@ -283,7 +286,7 @@ class Playout {
     if (colour != Empty) return colour;
     int32_t owner = Empty;
     bool mixed = false;
-    ForEachNeighbour(column, row, [&](int32_t c, int32_t r) {
+    ForEachNeighbour(board_, column, row, [&](int32_t c, int32_t r) {
       const int32_t neighbour = board_.ColourAt(c, r);
       if (neighbour == Empty) return;  // Another point of the same eye.
       if (owner == Empty)

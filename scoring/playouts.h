@@ -13,7 +13,7 @@
 
 #include "engine/board.h"
 
-// What the playouts found, by point, [column][row].
+// What the playouts found, by point, [column][row]; 0 beyond a smaller board's lines.
 struct Ownership {
   // The share of playouts Black ended up owning the point minus White's share, from -1 (always
   // White's) to 1 (always Black's).

@@ -13,10 +13,10 @@ namespace {
 // were claimed.
 int32_t WriteMarks(Zere19r19& board, int32_t colour, EmptyRegions& regions) {
   int32_t claimed = 0;
-  for (int32_t column = 0; column < BoardLines; ++column) {
+  for (int32_t column = 0; column < board.BoardSize(); ++column) {
     const uint32_t rows = regions.ClaimedRows(column);
     claimed += std::popcount(rows);
-    for (int32_t row = 0; row < BoardLines; ++row) {
+    for (int32_t row = 0; row < board.BoardSize(); ++row) {
       board.points[column][row].territoryMark = colour & -static_cast<int32_t>(rows >> row & 1);
     }
   }

@@ -2,12 +2,15 @@
 # GNU Go referees seeded games of zadada-gtp against itself: GNU Go must find every move legal and
 # accept it, both programs must see the same stones and agree on which points are legal, and an
 # occasional undo must take both back alike.
-#   scripts/referee.sh [games] [zadada-gtp]    (or ZADADA_GTP=path; 10 games by default)
+#   scripts/referee.sh [games] [zadada-gtp] [size]
+# (or ZADADA_GTP=path, ZADADA_BOARD_SIZE=lines; 10 games on 19 x 19 by default)
 # Exits 0 when all agreed, 1 at the first disagreement, 77 when GNU Go is not installed.
 set -euo pipefail
 games=${1:-10}
 ours=${2:-${ZADADA_GTP:-$(dirname "$0")/../build/test/bin/zadada-gtp}}
+size=${3:-${ZADADA_BOARD_SIZE:-19}}
 gnugo=/usr/games/gnugo
+[[ $size =~ ^[0-9]+$ ]] && ((size >= 2 && size <= 19)) || { echo "referee: no board size $size" >&2; exit 1; }
 [[ -x $gnugo ]] || { echo "referee: GNU Go is not installed at $gnugo: skipped"; exit 77; }
 [[ -x $ours ]] || { echo "referee: no zadada-gtp at $ours" >&2; exit 1; }
 
@@ -63,13 +66,18 @@ same_position() {
   done
 }
 
-all_points=$(for c in A B C D E F G H J K L M N O P Q R S T; do printf "$c%s " {1..19}; done)
+letters=(A B C D E F G H J K L M N O P Q R S T)
+all_points=$(for c in "${letters[@]:0:size}"; do printf "$c%s " $(seq "$size"); done)
+# As long as on 19 x 19, where 400 moves end every game the computer plays itself.
+longest=$((size * size + 39))
+ask OURS boardsize "$size" || fail "zadada-gtp refused boardsize $size: $reply"
+ask GNU boardsize "$size" || fail "GNU Go refused boardsize $size: $reply"
 for ((game = 1; game <= games; ++game)); do
   ask OURS clear_board || fail "zadada-gtp refused clear_board: $reply"
   ask GNU clear_board || fail "GNU Go refused clear_board: $reply"
   ask OURS set_random_seed "$game" || fail "zadada-gtp refused set_random_seed: $reply"
   colour=b passes=0 last=
-  for ((move = 1; passes < 2 && move <= 400; ++move)); do
+  for ((move = 1; passes < 2 && move <= longest; ++move)); do
     ask OURS genmove "$colour" || fail "genmove $colour: $reply"
     vertex=$reply
     if [[ ${vertex,,} == pass ]]; then
@@ -92,4 +100,4 @@ for ((game = 1; game <= games; ++game)); do
   done
   same_position "$colour"
 done
-echo "referee: $games games, $moves moves, $checked illegal points, all agreed"
+echo "referee: $games games on $size x $size, $moves moves, $checked illegal points, all agreed"

@@ -9,7 +9,8 @@ std::string_view Reason(FailureKind kind) {
     case FailureKind::NotGo:
       return "not a game of Go";
     case FailureKind::BoardSize:
-      return "the board size is not 19";
+      static_assert(MinBoardLines == 2 && BoardLines == 19, "the reason names the sizes");
+      return "the board size is not 2 x 2 to 19 x 19";
     case FailureKind::IllegalMove:
       return "illegal move";
     case FailureKind::IllegalSetup:

@@ -1,5 +1,6 @@
 // A game record as this program reads and writes it: the setup stones and the main line of one
-// 19 x 19 game of Go, with the game information worth keeping, and the ways a record can fail.
+// game of Go on a square board of 2 x 2 to 19 x 19, with the game information worth keeping, and
+// the ways a record can fail.
 //
 // Words used here:
 //  - setup stones: stones put on the board before the first move (SGF's AB and AW), handicap
@@ -33,8 +34,8 @@ inline constexpr int64_t LargestRecordFile = int64_t{LongestGame} * 10;
 // A stone or a pass, in engine coordinates.
 struct Move {
   int32_t colour;  // Black or White.
-  int32_t column;  // 0..18 from the left, -1 for a pass.
-  int32_t row;     // 0..18 from the top, -1 for a pass.
+  int32_t column;  // 0..board size - 1 from the left, -1 for a pass.
+  int32_t row;     // 0..board size - 1 from the top, -1 for a pass.
 
   bool operator==(const Move&) const = default;
 };
@@ -50,12 +51,13 @@ struct SetupInfo {
 };
 
 struct GameRecord {
-  std::vector<Move> setup;       // Setup stones as the record lists them; never passes.
-  std::vector<Move> moves;       // The main line's moves and passes, first move first.
-  int32_t playerToMove = Empty;  // PL: who moves after the setup; Empty when not given.
-  int32_t handicap = 0;          // HA, 0 when not given.
-  std::optional<double> komi;    // KM, when given.
-  std::string result;            // RE, empty when not given.
+  int32_t boardSize = BoardLines;  // SZ: lines on each side, MinBoardLines..BoardLines.
+  std::vector<Move> setup;         // Setup stones as the record lists them; never passes.
+  std::vector<Move> moves;         // The main line's moves and passes, first move first.
+  int32_t playerToMove = Empty;    // PL: who moves after the setup; Empty when not given.
+  int32_t handicap = 0;            // HA, 0 when not given.
+  std::optional<double> komi;      // KM, when given.
+  std::string result;              // RE, empty when not given.
   // Game information kept as written (GN, PB, PW, DT and their like), in the record's order.
   std::vector<std::pair<std::string, std::string>> info;
 };
@@ -64,7 +66,7 @@ struct GameRecord {
 enum class FailureKind {
   Malformed,     // Not SGF, or SGF broken off or badly formed.
   NotGo,         // GM is not 1.
-  BoardSize,     // SZ is not 19.
+  BoardSize,     // SZ is not a square board of MinBoardLines to BoardLines lines.
   IllegalMove,   // A move off the board, or one the rules refuse.
   IllegalSetup,  // A setup stone off the board, on a stone, without liberties, or after a move.
   TooLong,       // More than LongestGame history records, or more nodes than such a game has.

@@ -48,6 +48,7 @@ std::optional<Failure> PlaceSetup(const GameRecord& record, Zere19r19& board) {
 
 GameRecord RecordOfBoard(const Zere19r19& board, SetupInfo setup, double komi, std::string result) {
   GameRecord record;
+  record.boardSize = board.BoardSize();
   std::vector<Move> moves = MovesOldestFirst(board);
   const auto setupEnd = moves.begin() + std::min<ptrdiff_t>(setup.records, std::ssize(moves));
   record.setup.assign(moves.begin(), setupEnd);
@@ -70,6 +71,7 @@ GameRecord RecordOfBoard(const Zere19r19& board, SetupInfo setup, double komi, s
 
 std::optional<Failure> ReplayGame(const GameRecord& record, Zere19r19& board) {
   assert(board.moveCount == 0);
+  board.Reset(record.boardSize);
   if (auto failure = PlaceSetup(record, board)) return failure;
   for (size_t i = 0; i < record.moves.size(); ++i) {
     const Move& move = record.moves[i];

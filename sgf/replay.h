@@ -10,13 +10,14 @@
 
 namespace sgf {
 
-// The game on board as a record: its oldest setup.records history records as setup stones, the
-// rest as moves, then komi, the handicap and the result ("" for none). PL names the first mover,
-// or without moves who moves after the setup, whenever there are setup stones or setup names
-// a player.
+// The game on board as a record: its size, its oldest setup.records history records as setup
+// stones, the rest as moves, then komi, the handicap and the result ("" for none). PL names the
+// first mover, or without moves who moves after the setup, whenever there are setup stones or setup
+// names a player.
 GameRecord RecordOfBoard(const Zere19r19& board, SetupInfo setup, double komi, std::string result);
 
-// Puts the record's setup stones on board as moves, then plays every move of the record. Black's
+// Resets board to the record's size, puts the record's setup stones on it as moves, then plays
+// every move of the record. Black's
 // stones go first, White's first when PL says White moves next, so that where the stones can,
 // the colour placed last leaves the right colour to move; ColourToMove with SetupOfRecord
 // answers in every case. board must be new or Reset. On a failure

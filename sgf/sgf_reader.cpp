@@ -15,16 +15,16 @@ namespace {
 constexpr std::array<std::string_view, 10> KeptInfo = {"GN", "PB", "PW", "BR", "WR",
                                                        "DT", "EV", "PC", "RU", "GC"};
 
-// The engine coordinate of an SGF letter; -1 for one off the board.
-int32_t Coordinate(char letter) {
-  return letter >= 'a' && letter < 'a' + BoardLines ? letter - 'a' : -1;
+// The engine coordinate of an SGF letter; -1 for one off a board of boardSize lines.
+int32_t Coordinate(char letter, int32_t boardSize) {
+  return letter >= 'a' && letter < 'a' + boardSize ? letter - 'a' : -1;
 }
 
-// True when value is a point of the board, set into column and row.
-bool ParsePoint(std::string_view value, int32_t& column, int32_t& row) {
+// True when value is a point of a board of boardSize lines, set into column and row.
+bool ParsePoint(std::string_view value, int32_t boardSize, int32_t& column, int32_t& row) {
   if (value.size() != 2) return false;
-  column = Coordinate(value[0]);
-  row = Coordinate(value[1]);
+  column = Coordinate(value[0], boardSize);
+  row = Coordinate(value[1], boardSize);
   return column >= 0 && row >= 0;
 }
 
@@ -43,6 +43,30 @@ bool ParseNumber(std::string_view text, Number& value) {
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value);
   return error == std::errc() && stop == end;
+}
+
+// The board size of SZ's value: "9", or "9:9" in the form that also allows oblong boards; false
+// for an oblong board or a size the engine has no board of.
+bool ParseBoardSize(std::string_view value, int32_t& boardSize) {
+  const size_t colon = value.find(':');
+  int32_t columns = 0, rows = 0;
+  if (!ParseNumber(value.substr(0, colon), columns)) return false;
+  rows = columns;
+  if (colon != std::string_view::npos && !ParseNumber(value.substr(colon + 1), rows)) return false;
+  boardSize = columns;
+  return columns == rows && columns >= MinBoardLines && columns <= BoardLines;
+}
+
+// The root's SZ into the record before anything else is read, since the points of every node,
+// the root's own setup stones included, are read on a board of that size.
+std::optional<Failure> UseBoardSize(const GameTree& tree, GameRecord& record) {
+  if (tree.nodes.empty()) return std::nullopt;
+  const Property* size = tree.Find(GameTree::Root, "SZ");
+  if (size == nullptr) return std::nullopt;
+  const std::string& value = size->values.front();
+  if (!ParseBoardSize(value, record.boardSize))
+    return Failure{FailureKind::BoardSize, Quoted("SZ", value)};
+  return std::nullopt;
 }
 
 // Takes what the program plays from the nodes of one line: the root's game information, the
@@ -82,9 +106,6 @@ class LineReader {
   // Properties of the game as a whole, which only the root node holds.
   std::optional<Failure> UseRootProperty(const std::string& ident, const std::string& value) {
     if (ident == "GM" && value != "1") return Failure{FailureKind::NotGo, Quoted(ident, value)};
-    if (ident == "SZ" && value != "19" && value != "19:19") {
-      return Failure{FailureKind::BoardSize, Quoted(ident, value)};
-    }
     if (ident == "KM") {
       double komi = 0.0;
       if (!ParseNumber(value, komi) || !UsableKomi(komi)) return Malformed("unusable komi");
@@ -92,7 +113,7 @@ class LineReader {
     }
     if (ident == "HA") {
       int32_t handicap = 0;
-      if (!ParseNumber(value, handicap) || handicap < 0 || handicap >= BoardLines * BoardLines) {
+      if (!ParseNumber(value, handicap) || handicap < 0 || handicap >= Points()) {
         return Malformed("unusable handicap");
       }
       record_->handicap = handicap;
@@ -115,7 +136,7 @@ class LineReader {
     const std::string& point = property.values.front();
     Move move{property.ident == "B" ? Black : White, -1, -1};
     const bool pass = point.empty() || point == "tt";
-    if (!pass && !ParsePoint(point, move.column, move.row)) {
+    if (!pass && !ParsePoint(point, record_->boardSize, move.column, move.row)) {
       const std::string number = std::to_string(record_->moves.size() + 1);
       return Failure{FailureKind::IllegalMove,
                      Quoted(property.ident, point) + " (move " + number + ") is off the board"};
@@ -141,15 +162,15 @@ class LineReader {
     const size_t colon = value.find(':');
     const std::string_view last = colon == std::string_view::npos ? value : value.substr(colon + 1);
     int32_t fromColumn = 0, fromRow = 0, toColumn = 0, toRow = 0;
-    if (!ParsePoint(value.substr(0, colon), fromColumn, fromRow) ||
-        !ParsePoint(last, toColumn, toRow)) {
+    if (!ParsePoint(value.substr(0, colon), record_->boardSize, fromColumn, fromRow) ||
+        !ParsePoint(last, record_->boardSize, toColumn, toRow)) {
       return IllegalSetup(Quoted(ident, value) + " is off the board");
     }
     const auto [left, right] = std::minmax(fromColumn, toColumn);
     const auto [top, bottom] = std::minmax(fromRow, toRow);
     // More stones than points must repeat one; refusing them here bounds what a record can ask.
     const size_t stones = static_cast<size_t>((right - left + 1) * (bottom - top + 1));
-    if (record_->setup.size() + stones > BoardLines * BoardLines) {
+    if (record_->setup.size() + stones > static_cast<size_t>(Points())) {
       return IllegalSetup("more setup stones than points");
     }
     for (int32_t column = left; column <= right; ++column) {
@@ -163,6 +184,9 @@ class LineReader {
     return Failure{FailureKind::IllegalSetup, std::move(detail)};
   }
 
+  // The points of the record's board.
+  int32_t Points() const { return record_->boardSize * record_->boardSize; }
+
   GameRecord* record_;
   int64_t nodes_ = 0;  // Nodes of the line read so far; the first is the root.
 };
@@ -171,6 +195,7 @@ class LineReader {
 
 std::optional<Failure> RecordOfLine(const GameTree& tree, std::span<const NodeId> line,
                                     GameRecord& record) {
+  if (auto failure = UseBoardSize(tree, record)) return failure;
   LineReader reader(record);
   for (const NodeId node : line) {
     if (auto failure = reader.ReadNode(tree.nodes[static_cast<size_t>(node)])) return failure;

@@ -29,7 +29,8 @@ struct ParsedRecord {
 std::optional<Failure> ReadTree(std::string_view text, GameTree& tree);
 
 // The game along line (the root first, then one child of each node) into record, which must be
-// new. Checks the game (GM[1]), the size (SZ[19]), that every point lies on the board and that
+// new. Checks the game (GM[1]), the size (SZ, square, 2 to 19 lines, 19 when not given), that
+// every point lies on the board of that size and that
 // the game has at most LongestGame history records; whether the moves are legal is
 // ReplayGame's question. Properties this program has no use for are skipped.
 std::optional<Failure> RecordOfLine(const GameTree& tree, std::span<const NodeId> line,

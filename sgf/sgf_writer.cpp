@@ -84,7 +84,7 @@ void AddSetup(const GameRecord& record, int32_t colour, std::vector<Property>& r
 std::vector<Property> RootProperties(const GameRecord& record) {
   std::vector<Property> root = {{"FF", {"4"}},
                                 {"GM", {"1"}},
-                                {"SZ", {std::to_string(BoardLines)}},
+                                {"SZ", {std::to_string(record.boardSize)}},
                                 {"CA", {"UTF-8"}},
                                 {"AP", {std::string(ProgramName)}}};
   if (record.komi) root.push_back({"KM", {RealText(*record.komi)}});

@@ -12,8 +12,8 @@ inline std::string ObservedState(const Zere19r19& board) {
   std::ostringstream out;
   out << "moves " << board.moveCount << " stones X" << board.Record(Black).stonesOnBoard << " O"
       << board.Record(White).stonesOnBoard << " to move " << board.ColourToMove() << '\n';
-  for (int32_t c = 0; c < BoardLines; ++c) {
-    for (int32_t r = 0; r < BoardLines; ++r) {
+  for (int32_t c = 0; c < board.BoardSize(); ++c) {
+    for (int32_t r = 0; r < board.BoardSize(); ++r) {
       const StoneNode* s = board.points[c][r].stone;
       if (s == nullptr) continue;
       out << c << ',' << r << ' ' << s << " next " << s->next << " stones " << s->group->stones

@@ -1,6 +1,7 @@
 // Seeded random games on the engine and on a naive reference side by side: legal and illegal
-// tries, trial moves, passes, take-backs and new games, compared after every operation. Games stay
-// in small squares, where captures, kos, suicides and snapbacks abound; the test counts them.
+// tries, trial moves, passes, take-backs and new games, compared after every operation. Games are
+// played on boards of 9, 13 and 19 lines and stay in small squares, often at the board's edges,
+// where captures, kos, suicides and snapbacks abound; the test counts them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,8 +18,7 @@
 namespace {
 
 struct Pt {
-  int32_t c = -1, r = -1;
-  bool On() const { return c >= 0 && c < BoardLines && r >= 0 && r < BoardLines; }
+  int32_t c = -1, r = -1;  // (-1, -1) is off every board: a pass, or no capture.
   // Directions 0 to 3 are right, down, left and up.
   Pt Step(int d) const { return {c + (d == 0) - (d == 2), r + (d == 1) - (d == 3)}; }
   bool operator==(const Pt&) const = default;
@@ -49,11 +49,13 @@ class Reference {
     std::array<Pt, 4> captured{};  // Entry stone of the group captured there.
   };
 
+  int32_t lines = BoardLines;  // The board's size.
   Grid colour{};
   std::array<std::vector<Pt>, 3> groups;  // By colour + 1: entry stones, front first.
   std::vector<Record> history;
   std::map<std::string, int> reached;  // The rare cases met, by name.
 
+  bool On(Pt p) const { return OnBoard(p.c, p.r, lines); }
   int32_t ToMove() const { return history.empty() ? Black : -history.back().colour; }
   bool InChain(Pt p) const { return stoneMark_[p.c][p.r] == stamp_; }
 
@@ -65,7 +67,7 @@ class Reference {
     for (size_t i = 0; i < chain.stones.size(); ++i) {
       for (int d = 0; d < 4; ++d) {
         const Pt q = chain.stones[i].Step(d);
-        if (!q.On()) continue;
+        if (!On(q)) continue;
         if (colour[q.c][q.r] == Empty && libertyMark_[q.c][q.r] != stamp_) {
           libertyMark_[q.c][q.r] = stamp_;
           ++chain.liberties;
@@ -83,13 +85,13 @@ class Reference {
     Record last{c, p, colour};
     for (int d = 0; d < 4; ++d) {
       const Pt q = p.Step(d);
-      if (q.On() && colour[q.c][q.r] == c) last.joined[d] = TakeEntry(q).On();
+      if (On(q) && colour[q.c][q.r] == c) last.joined[d] = On(TakeEntry(q));
     }
     colour[p.c][p.r] = c;
     Push(c, p);
     for (int d = 0; d < 4; ++d) {
       const Pt q = p.Step(d);
-      if (!q.On() || colour[q.c][q.r] != -c) continue;
+      if (!On(q) || colour[q.c][q.r] != -c) continue;
       const Chain enemy = Fill(q);
       if (enemy.liberties > 0) continue;
       last.captured[d] = TakeEntry(q);
@@ -108,7 +110,8 @@ class Reference {
     if (ko) ++reached["kos"];
     if (retake && !ko) ++reached["snapbacks"];
     if (last.capturedStones > 1) ++reached["captures of several stones"];
-    if (std::count_if(last.captured.begin(), last.captured.end(), [](Pt q) { return q.On(); }) > 1)
+    if (std::count_if(last.captured.begin(), last.captured.end(), [this](Pt q) { return On(q); }) >
+        1)
       ++reached["captures of several groups"];
     history.push_back(last);
     if (!suicide && !ko) return Legal;
@@ -116,7 +119,8 @@ class Reference {
     return suicide ? Suicide : Ko;
   }
 
-  void NewGame() {
+  void NewGame(int32_t boardSize) {
+    lines = boardSize;
     colour = {};
     groups = {};
     history.clear();
@@ -128,10 +132,10 @@ class Reference {
     if (history.empty()) return;
     const Record m = history.back();
     history.pop_back();
-    if (m.at.On()) TakeEntry(m.at);
-    for (int d = 3; d >= 0 && m.at.On(); --d) {
+    if (On(m.at)) TakeEntry(m.at);
+    for (int d = 3; d >= 0 && On(m.at); --d) {
       if (m.joined[d]) Push(m.colour, m.at.Step(d));
-      if (m.captured[d].On()) Push(-m.colour, m.captured[d]);
+      if (On(m.captured[d])) Push(-m.colour, m.captured[d]);
     }
     colour = m.before;
   }
@@ -159,13 +163,15 @@ class RandomGames : public ::testing::Test {
  protected:
   int32_t Below(int32_t n) { return static_cast<int32_t>(random_() % static_cast<uint32_t>(n)); }
 
-  // A new game in a square of 3 to 7 lines, often in a corner or on an edge.
+  // A new game on a board of 9, 13 or 19 lines, in a square of 3 to 7 lines, often in a corner
+  // or on an edge.
   void NewGame() {
-    board_.Reset();
-    ref_.NewGame();
+    const int32_t lines = std::array<int32_t, 3>{9, 13, BoardLines}[Below(3)];
+    board_.Reset(lines);
+    ref_.NewGame(lines);
     before_.clear();
     size_ = 3 + Below(5);
-    const int32_t far = BoardLines - size_;
+    const int32_t far = lines - size_;
     left_ = std::array<int32_t, 3>{0, Below(far + 1), far}[Below(3)];
     top_ = std::array<int32_t, 3>{0, Below(far + 1), far}[Below(3)];
     ExpectSame();
@@ -212,8 +218,8 @@ class RandomGames : public ::testing::Test {
   void ExpectSame() {
     ASSERT_EQ(board_.CheckConsistency(), "");
     std::array<int32_t, 3> stones{};
-    for (int32_t c = 0; c < BoardLines; ++c) {
-      for (int32_t r = 0; r < BoardLines; ++r) {
+    for (int32_t c = 0; c < ref_.lines; ++c) {
+      for (int32_t r = 0; r < ref_.lines; ++r) {
         ASSERT_EQ(board_.ColourAt(c, r), ref_.colour[c][r]) << "at " << Pt{c, r};
         ++stones[ref_.colour[c][r] + 1];
       }
@@ -238,7 +244,7 @@ class RandomGames : public ::testing::Test {
     if (ref_.history.empty()) return;
     const Reference::Record& m = ref_.history.back();
     const Zere19r19::gomove& n = *board_.Newest();
-    ASSERT_TRUE((Pt{n.column, n.row} == (m.at.On() ? m.at : Pt{})) && n.colour == m.colour &&
+    ASSERT_TRUE((Pt{n.column, n.row} == (ref_.On(m.at) ? m.at : Pt{})) && n.colour == m.colour &&
                 n.capturedStones == m.capturedStones)
         << "newest record";
   }

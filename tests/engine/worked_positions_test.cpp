@@ -23,6 +23,7 @@ struct WorkedCase {
   int32_t lastDirection;  // Direction of its lastCaptured, -1 for none.
   const char* after;      // The corner after a legal last play.
   const char* liberties;  // "1,0=3": the group at (1, 0) has 3 liberties afterwards.
+  int32_t lines = BoardLines;  // The board's size.
 };
 
 constexpr const char* KoShape = ".XO./X.XO/.XO.";
@@ -50,6 +51,11 @@ constexpr WorkedCase Cases[] = {
     {"two-stone group captured from the corner", ".OOX/OXX.", "X0,0", 2, 0, "X..X/OXX.",
      "0,0=1 0,1=1 1,1=5 3,0=3"},
     {"snapback", ".OOX/OXX.", "X0,0 O1,0", 1, 2, ".O.X/OXX.", "1,0=2"},
+    // The far edges of a small board, where a large board would have more points.
+    {"capture in the far corner of 9 x 9", "", "O8,8 X8,7 X7,8", 1, 0, "", "8,7=3 7,8=3", 9},
+    {"suicide on the far edge of 9 x 9", "", "O8,3 O7,4 O8,5 X8,4", -1, -1, "", "8,3=3", 9},
+    {"2 x 2: two stones captured", "XX/O.", "O1,1", 2, 3, "../OO", "1,1=2", 2},
+    {"2 x 2: suicide between two stones", "X./.X", "O1,0", -1, -1, "", "0,0=2", 2},
 };
 
 // Plays "X3,4" (a committed move), "O-" (a pass), "?X3,4" (IsLegal), "U" or "u" (TakeBack with
@@ -73,6 +79,7 @@ TEST(WorkedPositions, EachRowPlaysOutAsTheRulesSay) {
   for (const WorkedCase& c : Cases) {
     SCOPED_TRACE(c.name);
     Zere19r19 board;
+    board.Reset(c.lines);
     PlaceDiagram(board, {c.diagram});
     std::istringstream playText(c.plays);
     const std::vector<std::string> plays{std::istream_iterator<std::string>(playText), {}};
@@ -91,7 +98,7 @@ TEST(WorkedPositions, EachRowPlaysOutAsTheRulesSay) {
       std::istringstream after(c.after);
       std::string line;
       for (size_t y = 0; std::getline(after, line, '/'); ++y)
-        EXPECT_EQ(shown.substr(y * (BoardLines + 1), line.size()), line) << shown;
+        EXPECT_EQ(shown.substr(y * (c.lines + 1), line.size()), line) << shown;
       const Zere19r19::gomove& move = *board.Newest();
       EXPECT_EQ(move.capturedStones, c.captured);
       EXPECT_EQ(move.lastCaptured, c.lastDirection < 0 ? nullptr : move.captured[c.lastDirection]);

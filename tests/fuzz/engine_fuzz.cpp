@@ -1,6 +1,6 @@
 // Sequences of engine operations chosen by the input bytes, with the full consistency check after
-// every one: whatever the order of moves, trials, passes, take-backs and new games, the records
-// must stay exact.
+// every one: whatever the order of moves, trials, passes, take-backs and new games of any size,
+// the records must stay exact.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -22,13 +22,13 @@ void Check(const Zere19r19& board, const char* after) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Zere19r19 board;
-  board.Reset();
+  board.Reset(BoardLines);
   SeedRandom(1);
   for (size_t i = 0; i + 1 < size; i += 2) {
     const uint8_t op = data[i] >> 5;
     const int32_t colour = data[i] & 16 ? Black : White;
-    const int32_t column = (data[i] & 15) + (data[i + 1] >> 7) * 3;  // 0..18
-    const int32_t row = data[i + 1] % BoardLines;
+    const int32_t column = ((data[i] & 15) + (data[i + 1] >> 7) * 3) % board.BoardSize();
+    const int32_t row = data[i + 1] % board.BoardSize();
     if (op < 3) {
       board.TryMove(column, row, colour, true);
     } else if (op == 3 && board.TryMove(column, row, colour, false)) {
@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       board.TakeBack(data[i + 1] & 1);
     } else if (op == 6) {
       ComputerMove(board, colour);
-    } else if (op == 7 && data[i + 1] == 0) {
-      board.Reset();
+    } else if (op == 7 && data[i + 1] <= BoardLines - MinBoardLines) {
+      board.Reset(BoardLines - data[i + 1]);
     }
     Check(board, "an operation");
   }

@@ -59,7 +59,7 @@ const std::vector<Row> Session = {
      "is_legal\nall_legal\nshowboard\nlist_stones\ncaptures\nfinal_score\nfinal_status_list\n"
      "printsgf\nloadsgf\n\n"},
     // Settings and time controls, checked and otherwise ignored.
-    {"boardsize 13\nboardsize 19\nkomi 1001\nkomi 1e300\nkomi inf\nkomi -1000\nkomi 6.5",
+    {"boardsize 20\nboardsize 19\nkomi 1001\nkomi 1e300\nkomi inf\nkomi -1000\nkomi 6.5",
      "? unacceptable size\n\n" + Ok + Times(2, "? unacceptable komi\n\n") + SyntaxError +
          Times(2, Ok)},
     {"time_settings 300 30 5\ntime_settings 300 -1 5\ntime_left white 30 0", Ok + SyntaxError + Ok},
@@ -129,6 +129,32 @@ const std::vector<Row> Session = {
     {"undo\nset_random_seed 42", Times(2, Ok)},
     {"genmove b", "= $\n\n"},
     {"genmove red\nset_random_seed -1", SyntaxError + "? unacceptable seed\n\n"},
+    // Every size from 2 to 19: vertices, star points, handicap points and records follow it.
+    {"boardsize 1\nboardsize 9", "? unacceptable size\n\n" + Ok},
+    {"play b J9\nplay w E5\nplay b K1\nplay b A10", Times(2, Ok) + Times(2, SyntaxError)},
+    {"showboard",
+     "= \n   A B C D E F G H J\n 9 . . . . . . . . X  9\n 8 . . . . . . . . .  8\n"
+     " 7 . . + . . . + . .  7\n 6 . . . . . . . . .  6\n 5 . . . . O . . . .  5\n"
+     " 4 . . . . . . . . .  4\n 3 . . + . . . + . .  3\n 2 . . . . . . . . .  2\n"
+     " 1 . . . . . . . . .  1\n   A B C D E F G H J\nBlack (X) has captured 0 stones\n"
+     "White (O) has captured 0 stones\n\n"},
+    {"printsgf " + GameFile + "\nboardsize 13\nlist_stones b", Times(3, Ok)},
+    {"loadsgf " + GameFile + "\nlist_stones b\nprintsgf",
+     "= black\n\n= J9\n\n= (;FF[4]GM[1]SZ[9]*"},
+    {"clear_board\nfixed_handicap 9", Ok + "= C3 G7 C7 G3 C5 G5 E3 E7 E5\n\n"},
+    {"boardsize 13\nfixed_handicap 10\nshowboard",
+     Ok + "? invalid number of stones\n\n= \n   A B C D E F G H J K L M N\n13 . *" +
+         " 4 . . . + . . . . . + . . .  4\n 3 . . . . . . . . . . . . .  3\n"
+         " 2 . . . . . . . . . . . . .  2\n 1 . . . . . . . . . . . . .  1\n"
+         "   A B C D E F G H J K L M N\nBlack (X) has captured 0 stones\n"
+         "White (O) has captured 0 stones\n\n"},
+    {"fixed_handicap 5", "= D4 K10 D10 K4 G7\n\n"},
+    {"boardsize 10\nfixed_handicap 5\nplace_free_handicap 5",
+     Ok + "? invalid number of stones\n\n" + "= C3 H8 C8 H3\n\n"},
+    {"boardsize 7\nfixed_handicap 5\nboardsize 6\nfixed_handicap 2",
+     Ok + "? invalid number of stones\n\n" + Ok + "? invalid number of stones\n\n"},
+    {"boardsize 2\nplace_free_handicap 4\nplace_free_handicap 3",
+     "= \n\n? invalid number of stones\n\n= *"},
     {"quit\nname", Ok},
 };
 

@@ -154,12 +154,8 @@ int32_t ListRecordsNeeded(const Zere19r19& board) {
   return records;
 }
 
-// Each decision adds one record of its colour and changes the board by that record alone: the
-// point it names was empty and holds its stone now, and only the stones it captured went away.
-TEST(SelfPlay, EveryDecisionAddsOneRecordAndLeavesNoTrialStone) {
-  SeedRandom(11);
-  Zere19r19 board;
-  int32_t captures = 0;
+// Plays one game of the computer against itself to its end, checking every decision.
+void PlayCheckingEveryDecision(Zere19r19& board, int32_t& captures) {
   for (int32_t colour = Black, passes = 0; passes < 2; colour = -colour) {
     ASSERT_LT(board.moveCount, 1500) << "the game does not end";
     const int32_t moves = board.moveCount;
@@ -176,11 +172,25 @@ TEST(SelfPlay, EveryDecisionAddsOneRecordAndLeavesNoTrialStone) {
     ASSERT_EQ(board.Record(Black).stonesOnBoard + board.Record(White).stonesOnBoard,
               stones + placed - move.capturedStones)
         << before;
-    ASSERT_TRUE(placed == 0 || before[move.row * (BoardLines + 1) + move.column] == '.') << before;
+    ASSERT_TRUE(placed == 0 || before[move.row * (board.BoardSize() + 1) + move.column] == '.')
+        << before;
     passes = placed == 1 ? 0 : passes + 1;
     captures += move.capturedStones > 0 ? 1 : 0;
   }
-  EXPECT_GT(captures, 5) << "the game should reach captures to prove anything about them";
+}
+
+// Each decision adds one record of its colour and changes the board by that record alone: the
+// point it names was empty and holds its stone now, and only the stones it captured went away.
+// Whole games on boards of 19, 9 and 2 lines.
+TEST(SelfPlay, EveryDecisionAddsOneRecordAndLeavesNoTrialStone) {
+  SeedRandom(11);
+  int32_t captures = 0;
+  for (const int32_t lines : {BoardLines, 9, 2}) {
+    Zere19r19 board;
+    board.Reset(lines);
+    ASSERT_NO_FATAL_FAILURE(PlayCheckingEveryDecision(board, captures)) << lines;
+  }
+  EXPECT_GT(captures, 5) << "the games should reach captures to prove anything about them";
 }
 
 }  // namespace

@@ -106,6 +106,20 @@ TEST(Judgement, WorkedPositions) {
   }
 }
 
+// A finished game on 9 x 9: Black owns the four columns on the left, White the five on the right,
+// and White's stone at A9, in Black's area, is dead.
+TEST(Judgement, SmallBoard) {
+  Zere19r19 board;
+  board.Reset(9);
+  constexpr const char* Row = ".X.XO.O.O";
+  PlaceDiagram(board, {"OX.XO.O.O", Row, Row, Row, Row, Row, Row, Row, Row});
+  const Judgement judgement = JudgePosition(board);
+  EXPECT_EQ(PointsWith(judgement, StoneStatus::Dead), (std::set<std::string>{"0,0"}));
+  EXPECT_EQ(judgement.blackArea, 4 * 9);
+  EXPECT_EQ(judgement.whiteArea, 5 * 9);
+  EXPECT_TRUE(judgement.Decided());
+}
+
 // A group turned alive again leaves its column to nobody; turned dead once more, all is as judged.
 TEST(Judgement, ToggledGroupChangesTheArea) {
   Zere19r19 board;

@@ -25,8 +25,9 @@ struct Outcome {
 Outcome FloodFill(const Zere19r19& board, int32_t colour) {
   Outcome expected;
   std::array<std::array<bool, BoardLines>, BoardLines> seen{};
-  for (int32_t c = 0; c < BoardLines; ++c) {
-    for (int32_t r = 0; r < BoardLines; ++r) {
+  const int32_t lines = board.BoardSize();
+  for (int32_t c = 0; c < lines; ++c) {
+    for (int32_t r = 0; r < lines; ++r) {
       if (seen[c][r] || board.points[c][r].colour != Empty) continue;
       std::vector<std::pair<int32_t, int32_t>> region{{c, r}};
       seen[c][r] = true;
@@ -35,7 +36,7 @@ Outcome FloodFill(const Zere19r19& board, int32_t colour) {
         const auto [pc, pr] = region[i];
         for (const auto& [nc, nr] :
              {std::pair{pc + 1, pr}, {pc, pr + 1}, {pc - 1, pr}, {pc, pr - 1}}) {
-          if (nc < 0 || nr < 0 || nc >= BoardLines || nr >= BoardLines) continue;
+          if (nc < 0 || nr < 0 || nc >= lines || nr >= lines) continue;
           const int32_t neighbour = board.points[nc][nr].colour;
           own = own || neighbour == colour;
           foreign = foreign || neighbour == -colour;
@@ -106,12 +107,14 @@ TEST(WorkedRegions, Count) {
   }
 }
 
-// Every position of a few seeded games of the computer against itself, both colours.
+// Every position of a few seeded games of the computer against itself on boards of 19 down to 5
+// lines, both colours.
 TEST(AreaCount, AgreesWithAPlainFloodFillOnPositionsOfSeededGames) {
   int32_t unsettled = 0;
   for (uint32_t seed = 1; seed <= 8; ++seed) {
     SeedRandom(seed);
     Zere19r19 board;
+    board.Reset(std::array{BoardLines, 13, 9, 5}[seed % 4]);
     for (int32_t colour = Black; board.moveCount < 600; colour = -colour) {
       ComputerMove(board, colour);
       for (const int32_t counted : {Black, White}) {

@@ -48,8 +48,13 @@ TEST(Sgf, RefusesEachFaultWithItsReason) {
       {"(;KM[1e300])", Malformed + "unusable komi"},
       {"(;HA[-1])", Malformed + "unusable handicap"},
       {"(;GM[2])", "not a game of Go: GM[2]"},
-      {"(;SZ[13])", "the board size is not 19: SZ[13]"},
+      {"(;SZ[9:13])", "the board size is not 2 x 2 to 19 x 19: SZ[9:13]"},
+      {"(;SZ[1])", "the board size is not 2 x 2 to 19 x 19: SZ[1]"},
+      {"(;SZ[20:20])", "the board size is not 2 x 2 to 19 x 19: SZ[20:20]"},
       {"(;B[ta])", "illegal move: B[ta] (move 1) is off the board"},
+      {"(;SZ[9];B[aj])", "illegal move: B[aj] (move 1) is off the board"},
+      {"(;AB[ja]SZ[9])", "illegal setup: AB[ja] is off the board"},
+      {"(;SZ[2:2]AB[aa:bb]AW[aa])", "illegal setup: more setup stones than points"},
       {"(;W[abc])", "illegal move: W[abc] (move 1) is off the board"},
       {"(;B[ab];W[dd];B[ba];W[aa])", "illegal move: W[aa] (move 4)"},
       {"(;AB[tt])", "illegal setup: AB[tt] is off the board"},
@@ -165,10 +170,12 @@ TEST(Sgf, TreeReadsBackWhole) {
   EXPECT_TRUE(again == tree) << written;
 }
 
-TEST(Sgf, GameReadsBackAndReplaysAsWritten) {
+// A game written, read back and replayed at its size, then written again from the board.
+void ReadsBackAndReplaysAsWritten(int32_t boardSize) {
   GameRecord record;
-  record.setup = {{Black, 3, 3}, {Black, 15, 15}, {White, 9, 9}};
-  record.moves = {{White, 2, 2}, {Black, -1, -1}, {White, 18, 0}};
+  record.boardSize = boardSize;
+  record.setup = {{Black, 2, 2}, {Black, 6, 6}, {White, 4, 4}};
+  record.moves = {{White, 2, 3}, {Black, -1, -1}, {White, boardSize - 1, 0}};
   record.playerToMove = White;
   record.handicap = 2;
   record.komi = -6.5;
@@ -178,16 +185,25 @@ TEST(Sgf, GameReadsBackAndReplaysAsWritten) {
   const ParsedRecord read = ParseSgf(text);
   ASSERT_FALSE(read.failure) << read.failure->Message();
   const auto fields = [](const GameRecord& r) {
-    return std::tie(r.setup, r.moves, r.playerToMove, r.handicap, r.komi, r.result, r.info);
+    return std::tie(r.boardSize, r.setup, r.moves, r.playerToMove, r.handicap, r.komi, r.result,
+                    r.info);
   };
   EXPECT_TRUE(fields(read.record) == fields(record)) << text;
 
   Zere19r19 board;
   ASSERT_FALSE(ReplayGame(read.record, board));
+  EXPECT_EQ(board.BoardSize(), boardSize);
   GameRecord replayed = RecordOfBoard(board, SetupOfRecord(read.record), -6.5, "W+R");
   replayed.info = record.info;
   EXPECT_EQ(WriteSgf(replayed), text);
-  board.Reset();  // Black sets up and moves first, as in a problem: PL names the first mover.
+}
+
+TEST(Sgf, GameReadsBackAndReplaysAsWritten) {
+  for (const int32_t boardSize : {BoardLines, 9}) {
+    SCOPED_TRACE(boardSize);
+    ReadsBackAndReplaysAsWritten(boardSize);
+  }
+  Zere19r19 board;  // Black sets up and moves first, as in a problem: PL names the first mover.
   ASSERT_EQ(Load("(;AB[aa];B[bb])", board), "");
   EXPECT_EQ(RecordOfBoard(board, SetupInfo{1, 0}, 0.0, "").playerToMove, Black);
 }

@@ -21,8 +21,8 @@ void PlaceDiagram(Zere19r19& board, std::initializer_list<const char*> rows) {
 
 std::string Diagram(const Zere19r19& board) {
   std::string text;
-  for (int32_t row = 0; row < BoardLines; ++row) {
-    for (int32_t column = 0; column < BoardLines; ++column) {
+  for (int32_t row = 0; row < board.BoardSize(); ++row) {
+    for (int32_t column = 0; column < board.BoardSize(); ++column) {
       const int32_t colour = board.points[column][row].colour;
       text += colour == Black ? 'X' : colour == White ? 'O' : '.';
     }

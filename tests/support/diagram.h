@@ -8,7 +8,7 @@
 
 // Puts the stones of a diagram on the board with uncommitted TryMove calls, row by row from the
 // top, each row from the left: 'X' is Black, 'O' is White, anything else is empty; a '/' also
-// ends a row. The diagram covers the top-left corner of the board and may be smaller than 19 x 19.
+// ends a row. The diagram covers the top-left corner of the board and may be smaller than it.
 // Each stone becomes one history record; a stone the rules refuse fails the calling test.
 void PlaceDiagram(Zere19r19& board, std::initializer_list<const char*> rows);
 
