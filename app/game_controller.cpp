@@ -323,16 +323,17 @@ sgf::GameRecord GameController::RecordOfGame() const {
   return record;
 }
 
-sgf::GameTree GameController::TreeOfGame() const {
-  sgf::GameTree tree = path_.Tree();
+std::string GameController::GameText() const {
+  const sgf::GameTree& tree = path_.Tree();
+  std::vector<sgf::Property> replaced;
   // A KM of the same value keeps its text; without one, the game's komi is written all the same,
   // as readers differ in the komi they assume.
   const sgf::Property* komi = tree.Find(sgf::GameTree::Root, "KM");
   if (komi == nullptr || std::strtod(komi->values.front().c_str(), nullptr) != komi_)
-    tree.SetProperty(sgf::GameTree::Root, "KM", QString::number(komi_, 'g', 10).toStdString());
-  if (const std::string result = Result(); !result.empty())
-    tree.SetProperty(sgf::GameTree::Root, "RE", result);
-  return tree;
+    replaced.push_back({"KM", {QString::number(komi_, 'g', 10).toStdString()}});
+  if (std::string result = Result(); !result.empty())
+    replaced.push_back({"RE", {std::move(result)}});
+  return sgf::WriteTree(tree, std::move(replaced));
 }
 
 std::string GameController::Result() const {

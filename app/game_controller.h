@@ -158,9 +158,12 @@ class GameController {
   // The line on the board as a record, with its komi, its result while it is scored and the game
   // information of the record it was opened from.
   sgf::GameRecord RecordOfGame() const;
-  // The whole game to save: the tree it was opened from or started as with every move played
-  // since, its komi and, while scored or resigned, its result.
-  sgf::GameTree TreeOfGame() const;
+  // The whole game to save, as SGF: the tree it was opened from or started as with every move
+  // played since, its komi and, while scored or resigned, its result.
+  std::string GameText() const;
+
+  // Whether the game has a node besides its root, that is, anything to lose.
+  bool HasMoves() const { return path_.Tree().nodes.size() > 1; }
 
   // Called after every move the computer plays against itself, once the panel shows it; returning
   // true stops the game there. Without a watcher the game runs to its end.

@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "sgf/sgf_reader.h"
-#include "sgf/sgf_writer.h"
 
 GameFile ReadGameFile(const QString& path) {
   // Opening a FIFO would wait for a writer, and a device may never end: only a plain file can be
@@ -33,10 +32,9 @@ GameFile ReadGameFile(const QString& path) {
   return {std::move(parsed.record), QString(), std::move(parsed.tree)};
 }
 
-QString WriteGameFile(const QString& path, const sgf::GameTree& tree) {
+QString WriteGameFile(const QString& path, const std::string& text) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  const std::string text = sgf::WriteTree(tree);
   if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
     return file.errorString();  // The unfinished temporary file is dropped with file.
   if (!file.commit()) return file.errorString();

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <string>
 
 #include "sgf/game_record.h"
 #include "sgf/game_tree.h"
@@ -20,6 +21,6 @@ struct GameFile {
 // legal is left to the replay.
 GameFile ReadGameFile(const QString& path);
 
-// Writes tree to path as SGF through a temporary file that takes the place of path only once
+// Writes the SGF text to path through a temporary file that takes the place of path only once
 // complete. Returns why it failed, or an empty text.
-QString WriteGameFile(const QString& path, const sgf::GameTree& tree);
+QString WriteGameFile(const QString& path, const std::string& text);

@@ -298,24 +298,26 @@ bool TForm1::WatchComputerGame() {
 
 bool TForm1::OpenGameFile(const QString& path) {
   gameFolder_ = QFileInfo(path).absolutePath();
+  if (const QString failure = OpenGameIn(path); !failure.isEmpty()) {
+    ReportFileFailure(tr("Cannot open the game in %1:\n%2"), path, failure);
+    return false;
+  }
+  NoteGameSaved();
+  return true;
+}
+
+QString TForm1::OpenGameIn(const QString& path) {
   GameFile file = ReadGameFile(path);
-  if (file.failure.isEmpty()) {
-    std::optional<sgf::Failure> refused;
-    RunCommand([&] { refused = controller_->OpenGame(std::move(file.tree)); });
-    Image1->update();
-    if (refused) file.failure = QString::fromStdString(refused->Message());
-  }
-  if (file.failure.isEmpty()) {
-    NoteGameSaved();
-    return true;
-  }
-  ReportFileFailure(tr("Cannot open the game in %1:\n%2"), path, file.failure);
-  return false;
+  if (!file.failure.isEmpty()) return file.failure;
+  std::optional<sgf::Failure> refused;
+  RunCommand([&] { refused = controller_->OpenGame(std::move(file.tree)); });
+  Image1->update();
+  return refused ? QString::fromStdString(refused->Message()) : QString();
 }
 
 bool TForm1::SaveGameFile(const QString& path) {
   gameFolder_ = QFileInfo(path).absolutePath();
-  const QString failure = WriteGameFile(path, controller_->TreeOfGame());
+  const QString failure = WriteGameFile(path, controller_->GameText());
   if (failure.isEmpty()) {
     NoteGameSaved();
     return true;
@@ -365,9 +367,8 @@ bool TForm1::SaveGameAs() {
 }
 
 bool TForm1::GameUnsaved() const {
-  const sgf::GameTree game = controller_->TreeOfGame();
   // A game of its root node alone has no move to lose, whatever its komi.
-  return game.nodes.size() > 1 && sgf::WriteTree(game) != savedGame_;
+  return controller_->HasMoves() && controller_->GameText() != savedGame_;
 }
 
 bool TForm1::MayDiscardGame() {
@@ -388,7 +389,7 @@ bool TForm1::MayDiscardGame() {
 }
 
 void TForm1::NoteGameSaved() {
-  savedGame_ = sgf::WriteTree(controller_->TreeOfGame());
+  savedGame_ = controller_->GameText();
 }
 
 void TForm1::ClearAll() {

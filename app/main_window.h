@@ -106,6 +106,9 @@ class TForm1 final : public QMainWindow, public StatusPanel {
   void ReportEngineFailure(const QString& name, const QString& what);
   // File > "Open Game...": asks whether to save a game not saved, then for a file, and opens it.
   void OpenGame();
+  // Reads the record in path and opens its game; why it could not, or an empty text. The file's
+  // copy of the record is gone once it returns.
+  QString OpenGameIn(const QString& path);
   // File > "Save Game As...": asks for a file and saves the game there; false when the player
   // cancels or the save fails.
   bool SaveGameAs();

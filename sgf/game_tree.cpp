@@ -1,8 +1,6 @@
 #include "sgf/game_tree.h"
 
-#include <algorithm>
 #include <cassert>
-#include <utility>
 
 namespace sgf {
 
@@ -19,17 +17,6 @@ const Property* GameTree::Find(NodeId node, std::string_view ident) const {
     if (property.ident == ident) return &property;
   }
   return nullptr;
-}
-
-void GameTree::SetProperty(NodeId node, std::string_view ident, std::string value) {
-  std::vector<Property>& properties = nodes[static_cast<size_t>(node)].properties;
-  const auto found =
-      std::find_if(properties.begin(), properties.end(),
-                   [&](const Property& property) { return property.ident == ident; });
-  if (found != properties.end())
-    found->values = {std::move(value)};
-  else
-    properties.push_back({std::string(ident), {std::move(value)}});
 }
 
 std::vector<NodeId> GameTree::MainLine() const {

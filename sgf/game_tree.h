@@ -50,9 +50,6 @@ struct GameTree {
   // The first property of node with this identifier, null when it has none.
   const Property* Find(NodeId node, std::string_view ident) const;
 
-  // Sets node's first property with this identifier to the one value, or adds it at the end.
-  void SetProperty(NodeId node, std::string_view ident, std::string value);
-
   // The main line: the root, then each node's first child. Empty for an empty tree.
   std::vector<NodeId> MainLine() const;
 

@@ -1,5 +1,6 @@
 #include "sgf/sgf_writer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 #include <utility>
@@ -33,19 +34,22 @@ void AppendProperty(const Property& property, std::string& text) {
   }
 }
 
-// The root's properties as written: AP names this program, and CA is added when missing.
-std::vector<Property> WrittenRoot(std::vector<Property> properties) {
-  bool named = false, charset = false;
-  for (Property& property : properties) {
-    if (property.ident == "AP") {
-      property.values = {std::string(ProgramName)};
-      named = true;
-    }
-    charset = charset || property.ident == "CA";
+// Appends the root: a property with the identifier of one of replaced is written as that one, and
+// those of replaced the root lacks follow in their order.
+void AppendRoot(const std::vector<Property>& root, const std::vector<Property>& replaced,
+                std::string& text) {
+  text += ';';
+  std::vector<bool> used(replaced.size(), false);
+  for (const Property& property : root) {
+    const auto match = std::find_if(replaced.begin(), replaced.end(), [&](const Property& other) {
+      return other.ident == property.ident;
+    });
+    AppendProperty(match == replaced.end() ? property : *match, text);
+    if (match != replaced.end()) used[static_cast<size_t>(match - replaced.begin())] = true;
   }
-  if (!charset) properties.push_back({"CA", {"UTF-8"}});
-  if (!named) properties.push_back({"AP", {std::string(ProgramName)}});
-  return properties;
+  for (size_t i = 0; i < replaced.size(); ++i) {
+    if (!used[i]) AppendProperty(replaced[i], text);
+  }
 }
 
 // One step of writing the tree: a node with everything below it, opened as a variation or not,
@@ -55,16 +59,10 @@ struct Step {
   bool variation;
 };
 
-void AppendNode(const GameTree& tree, NodeId id, std::string& text) {
+void AppendNode(const std::vector<Property>& properties, std::string& text) {
   text += ';';
-  const Node& node = tree.nodes[static_cast<size_t>(id)];
-  if (id == GameTree::Root) {
-    for (const Property& property : WrittenRoot(node.properties))
-      AppendProperty(property, text);
-  } else {
-    for (const Property& property : node.properties)
-      AppendProperty(property, text);
-  }
+  for (const Property& property : properties)
+    AppendProperty(property, text);
 }
 
 // The property of a move's node: B or W with its point, an empty value for a pass.
@@ -101,7 +99,11 @@ std::vector<Property> RootProperties(const GameRecord& record) {
 
 }  // namespace
 
-std::string WriteTree(const GameTree& tree) {
+std::string WriteTree(const GameTree& tree, std::vector<Property> replaced) {
+  // AP names this program, and a record without CA is marked as the UTF-8 it is written in.
+  if (!tree.nodes.empty() && tree.Find(GameTree::Root, "CA") == nullptr)
+    replaced.push_back({"CA", {"UTF-8"}});
+  replaced.push_back({"AP", {std::string(ProgramName)}});
   std::string text = "(";
   std::vector<Step> steps;
   if (!tree.nodes.empty()) steps.push_back({GameTree::Root, false});
@@ -118,7 +120,10 @@ std::string WriteTree(const GameTree& tree) {
       onLine = 0;
     }
     if (step.variation) text += '(';
-    AppendNode(tree, step.node, text);
+    if (step.node == GameTree::Root)
+      AppendRoot(tree.nodes[GameTree::Root].properties, replaced, text);
+    else
+      AppendNode(tree.nodes[static_cast<size_t>(step.node)].properties, text);
     onLine = step.node == GameTree::Root ? NodesPerLine : onLine + 1;  // The root has its own line.
     const std::vector<NodeId>& children = tree.nodes[static_cast<size_t>(step.node)].children;
     const bool branches = children.size() > 1;

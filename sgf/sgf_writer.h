@@ -11,8 +11,10 @@ namespace sgf {
 
 // The tree as SGF text, ending with a newline, which ReadTree reads back to the same tree apart
 // from the root's AP, which names this program, and CA[UTF-8], added when the root has no CA.
-// Every other property is written as the tree holds it, in its order.
-std::string WriteTree(const GameTree& tree);
+// Every other property is written as the tree holds it, in its order, except that each of
+// replaced stands in for the root's properties of its identifier, or follows them when the root
+// has none: a caller changes the game information of a long game without copying its tree.
+std::string WriteTree(const GameTree& tree, std::vector<Property> replaced = {});
 
 // The record as a tree: the root with the game information and the setup stones before PL (a
 // reader that places HA stones itself then knows they are there), then one node per move.

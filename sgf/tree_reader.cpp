@@ -170,6 +170,7 @@ void DecodeTree(GameTree& tree) {
 
 std::optional<Failure> ReadTree(std::string_view text, GameTree& tree) {
   if (auto failure = TreeReader(text, tree).Read()) return failure;
+  tree.nodes.shrink_to_fit();  // Grown by doubling: a long game would keep up to half again.
   DecodeTree(tree);
   return std::nullopt;
 }
