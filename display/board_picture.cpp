@@ -139,10 +139,18 @@ void DrawStarPoints(QImage& image, const BoardGrid& grid) {
   }
 }
 
-// stone smoothly scaled to size x size; stone itself when it has that size.
+// stone smoothly scaled to size x size and cut to the disc inscribed in that square, where the
+// blurred corners of its square would show; stone itself when it has that size.
 QImage ScaledStone(const QImage& stone, int32_t size) {
   if (stone.width() == size) return stone;
-  return stone.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QImage disc(size, size, QImage::Format_ARGB32_Premultiplied);
+  disc.fill(Qt::transparent);
+  QPainter painter(&disc);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(stone.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  painter.drawEllipse(QRectF(0, 0, size, size));
+  return disc;
 }
 
 }  // namespace
