@@ -151,8 +151,9 @@ void GameController::ctbwClick() {
 void GameController::StartGame(const GameChoice& choice) {
   assert(UsableKomi(choice.komi));
   SetPersonMode(AlternatePlay);
+  boardSize_ = choice.boardSize;
   NewGame();
-  for (const gtp::Vertex& point : gtp::StandardHandicapPoints(choice.handicap))
+  for (const gtp::Vertex& point : gtp::StandardHandicapPoints(choice.handicap, boardSize_))
     board_.TryMove(point.column, point.row, Black, true);
   setup_ = {board_.moveCount, board_.moveCount};
   komi_ = choice.komi;
@@ -234,8 +235,8 @@ void GameController::SetKomi(double komi) {
 
 void GameController::NewGame() {
   paceTimer_.stop();
-  canvas_.ShowFreshBoard();
-  board_.Reset();
+  canvas_.ShowFreshBoard(boardSize_);
+  board_.Reset(boardSize_);
   sideToMove_ = Black;
   setup_ = {};
   komi_ = chosenKomi_.value_or(DefaultKomi(0));
@@ -300,6 +301,7 @@ std::optional<sgf::Failure> GameController::OpenGame(sgf::GameTree tree) {
   // only then replayed on the board that draws.
   if (auto failure = sgf::ReplayGame(record, *std::make_unique<Zere19r19>())) return failure;
   CancelWait();
+  boardSize_ = record.boardSize;
   NewGame();
   [[maybe_unused]] const bool replayed = !sgf::ReplayGame(record, board_).has_value();
   assert(replayed);
@@ -434,7 +436,7 @@ std::optional<sgf::Failure> GameController::PlayOnBoard(const sgf::Move& move) {
   if (move.column < 0) {
     board_.Pass(move.colour);
   } else if (!board_.TryMove(move.column, move.row, move.colour, true)) {
-    const std::string point = gtp::VertexText(move.column, move.row);
+    const std::string point = gtp::VertexText(move.column, move.row, boardSize_);
     return sgf::Failure{sgf::FailureKind::IllegalMove,
                         (move.colour == Black ? "B " : "W ") + point};
   }
@@ -506,7 +508,8 @@ void GameController::OpponentMoved(int32_t colour, const OpponentMove& move) {
     resigned_ = colour;
   } else if (const auto failure = PlayMove({colour, move.column, move.row});
              failure && failure->kind != sgf::FailureKind::TooLong) {
-    const QString point = QString::fromStdString(gtp::VertexText(move.column, move.row));
+    const QString point =
+        QString::fromStdString(gtp::VertexText(move.column, move.row, boardSize_));
     EngineFailed(colour, Tr("played %1, which the rules do not allow").arg(point));
     return;
   }

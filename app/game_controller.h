@@ -62,8 +62,9 @@ struct Seat {
 struct GameChoice {
   Seat black;
   Seat white;
-  int32_t handicap = 0;        // 0, or 2 to 9 stones on the standard points.
-  double komi = EvenGameKomi;  // Must be a komi UsableKomi accepts.
+  int32_t handicap = 0;  // 0, or 2 up to the board's MostFixedHandicap stones on the fixed points.
+  double komi = EvenGameKomi;      // Must be a komi UsableKomi accepts.
+  int32_t boardSize = BoardLines;  // Lines on each side, MinBoardLines..BoardLines.
 };
 
 // The most moves one run of the computer against itself, or one game between two opponents, may
@@ -105,8 +106,8 @@ class GameController {
   // limit is reached; then alternate play.
   void ctbwClick();
 
-  // Game > "New Game...": a new game with choice's players, handicap and komi; an opponent due
-  // to move is asked at once. Engines no longer chosen are let go.
+  // Game > "New Game...": a new game on choice's board with its players, handicap and komi; an
+  // opponent due to move is asked at once. Engines no longer chosen are let go.
   void StartGame(const GameChoice& choice);
   // Game > "Resign": the person in turn (the one person facing an opponent) gives up the game.
   void Resign();
@@ -136,8 +137,8 @@ class GameController {
   // plays; an opponent due at the end of the line then answers.
   void Redo();
 
-  // A fresh board picture, an empty board without setup stones, Black in turn and the komi of a
-  // game without handicap, or the one the player set.
+  // A fresh board picture, an empty board of the game's size without setup stones, Black in turn
+  // and the komi of a game without handicap, or the one the player set.
   void NewGame();
 
   // Judges the game when it has ended (two passes in a row, or the computer's game against itself
@@ -148,12 +149,12 @@ class GameController {
 
   // ---- Game records ----
 
-  // Takes tree as the game and replays its main line on the board: its setup stones, which Undo
-  // never takes back, then its moves, with the same players (engines are put on it, an opponent due
-  // to move is asked) and the side in turn following the record, leaving any placing mode; its
-  // komi, which UsableKomi must accept, or else the one its handicap calls for. A record that ends
-  // with two passes is scored at once. A record the rules refuse anywhere leaves the game exactly
-  // as it was and returns why.
+  // Takes tree as the game and replays its main line on a board of its size: its setup stones,
+  // which Undo never takes back, then its moves, with the same players (engines are put on it, an
+  // opponent due to move is asked) and the side in turn following the record, leaving any placing
+  // mode; its komi, which UsableKomi must accept, or else the one its handicap calls for. A record
+  // that ends with two passes is scored at once. A record the rules refuse anywhere leaves the game
+  // exactly as it was and returns why.
   std::optional<sgf::Failure> OpenGame(sgf::GameTree tree);
   // The line on the board as a record, with its komi, its result while it is scored and the game
   // information of the record it was opened from.
@@ -258,7 +259,9 @@ class GameController {
 
   BoardCanvas& canvas_;
   StatusPanel& panel_;
-  const int32_t boardSize_ = BoardLines;  // Bounds the nearest-point search.
+  // Lines on each side of the board: set by StartGame and OpenGame, kept by Clear All. Bounds the
+  // nearest-point search.
+  int32_t boardSize_ = BoardLines;
   int32_t placing_ = Empty;  // Black or White in the one-colour placing modes, otherwise Empty.
   // Black's and White's opponents; none where a person plays.
   std::array<std::unique_ptr<Opponent, LaterDeleter>, 2> opponents_;

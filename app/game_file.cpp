@@ -24,11 +24,6 @@ GameFile ReadGameFile(const QString& path) {
   sgf::ParsedRecord parsed =
       sgf::ParseSgf(std::string_view(text.constData(), static_cast<size_t>(text.size())));
   if (parsed.failure) return {{}, QString::fromStdString(parsed.failure->Message())};
-  // The board picture draws the full-size board only.
-  if (parsed.record.boardSize != BoardLines)
-    return {{},
-            QCoreApplication::translate("GameFile", "the window plays on %1 x %1 boards only")
-                .arg(BoardLines)};
   return {std::move(parsed.record), QString(), std::move(parsed.tree)};
 }
 

@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
-#include <QLayout>
 #include <QMessageBox>
 #include <QScopedValueRollback>
 #include <QTimer>
@@ -25,10 +24,10 @@
 
 namespace {
 
-const QSize ClientSize(481, 413);
-// The notes area, and the client area once it is shown.
-const QRect NotesGeometry(16, 405, 449, 80);
-const QSize ClientSizeWithNotes(481, 493);
+// A panel control's geometry, given in the client area's pixels at its smallest size.
+QRect InPanel(const QRect& geometry) {
+  return geometry.translated(-PanelLeft, 0);
+}
 
 // A menu item with its member's name; the Game and Help items have no shortcuts or check marks.
 QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
@@ -59,12 +58,11 @@ TForm1::TForm1(const QString& pictureFolder) {
   setWindowTitle(tr("Zada Da and have fun"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
+                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   ApplyWindowLook(*this);
   CreateMenus();
   CreateControls();
   CreateNotesArea();
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
   FormCreate(pictureFolder);
   ConnectCommands();
   adjustSize();
@@ -184,35 +182,36 @@ void TForm1::CreateMoveMenu() {
 void TForm1::CreateNotesArea() {
   notes = new QPlainTextEdit(clientArea_);
   notes->setObjectName(QStringLiteral("notes"));
-  notes->setGeometry(NotesGeometry);
   notes->setReadOnly(true);
   // The arrow keys look through the game; the area must never take them.
   notes->setFocusPolicy(Qt::NoFocus);
   notes->hide();
+  clientArea_->Arrange(Image1, notes);
 }
 
 void TForm1::CreateControls() {
   clientArea_ = new ClientArea(this);
   clientArea_->setObjectName(QStringLiteral("ClientArea"));
-  clientArea_->setFixedSize(ClientSize);
   setCentralWidget(clientArea_);
   QWidget* area = clientArea_;
+  QWidget* panel = clientArea_->Panel();
   StaticText4 =
       MakeSizingText(area, "StaticText4", tr("Go game for two partners."), QRect(120, 0, 126, 17));
-  Label4 = MakeLabel(area, "Label4", tr("In turn "), QRect(432, 0, 33, 13));
-  Image1 = new BoardImage(canvas_.Displayed(), area);
+  Label4 = MakeLabel(panel, "Label4", tr("In turn "), InPanel({432, 0, 33, 13}));
+  Image1 = new BoardImage(canvas_, area);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setGeometry(16, 24, BoardPictureWidth, BoardPictureHeight);
-  Label6 = MakeLabel(area, "Label6", tr("Black points"), QRect(392, 40, 58, 13));
-  Black_Terr = MakeFramedText(area, "Black_Terr", QStringLiteral("0"), QRect(416, 56, 33, 17));
-  Label5 = MakeLabel(area, "Label5", tr("White points"), QRect(392, 104, 59, 13));
-  White_Terr = MakeFramedText(area, "White_Terr", QStringLiteral("0"), QRect(416, 120, 33, 17));
-  Label3 = MakeLabel(area, "Label3", tr("Current move"), QRect(392, 184, 63, 13));
-  StaticText3 = MakeFramedText(area, "StaticText3", QStringLiteral("0"), QRect(416, 200, 34, 17));
-  StaticText1 = MakeSizingText(area, "StaticText1", QString(), QRect(384, 224, 4, 4));
-  Button1 = MakeButton(area, "Button1", tr("Pass"), QRect(400, 264, 59, 25));
-  Button2 = MakeButton(area, "Button2", tr("Undo"), QRect(400, 312, 59, 25));
-  Button3 = MakeButton(area, "Button3", tr("Clear All"), QRect(400, 360, 59, 25));
+  Label6 = MakeLabel(panel, "Label6", tr("Black points"), InPanel({392, 40, 58, 13}));
+  Black_Terr = MakeFramedText(panel, "Black_Terr", QStringLiteral("0"), InPanel({416, 56, 33, 17}));
+  Label5 = MakeLabel(panel, "Label5", tr("White points"), InPanel({392, 104, 59, 13}));
+  White_Terr =
+      MakeFramedText(panel, "White_Terr", QStringLiteral("0"), InPanel({416, 120, 33, 17}));
+  Label3 = MakeLabel(panel, "Label3", tr("Current move"), InPanel({392, 184, 63, 13}));
+  StaticText3 =
+      MakeFramedText(panel, "StaticText3", QStringLiteral("0"), InPanel({416, 200, 34, 17}));
+  StaticText1 = MakeSizingText(panel, "StaticText1", QString(), InPanel({384, 224, 4, 4}));
+  Button1 = MakeButton(panel, "Button1", tr("Pass"), InPanel({400, 264, 59, 25}));
+  Button2 = MakeButton(panel, "Button2", tr("Undo"), InPanel({400, 312, 59, 25}));
+  Button3 = MakeButton(panel, "Button3", tr("Clear All"), InPanel({400, 360, 59, 25}));
   // The board holds the focus, and a click takes it back there: with the focus on a button, a
   // stray Space after a click on the board would pass. Tab still reaches the buttons.
   Image1->setFocusPolicy(Qt::StrongFocus);
@@ -423,7 +422,7 @@ void TForm1::tipsClick() {
 }
 
 void TForm1::ShowTurnStone(int32_t colour) {
-  clientArea_->ShowTurnStone(colour == White ? canvas_.WhiteStone : canvas_.BlackStone);
+  clientArea_->Panel()->ShowTurnStone(colour == White ? canvas_.WhiteStone : canvas_.BlackStone);
 }
 
 void TForm1::ShowMoveNumber(const QString& text) {
@@ -468,6 +467,10 @@ void TForm1::ShowDeadStones(const PointMarks& dead) {
 void TForm1::ShowNotes(const QString& text, bool gameHasNotes) {
   if (notes->toPlainText() != text) notes->setPlainText(text);
   if (notes->isHidden() != gameHasNotes) return;
-  notes->setVisible(gameHasNotes);
-  clientArea_->setFixedSize(gameHasNotes ? ClientSizeWithNotes : ClientSize);
+  // The window grows or shrinks by the notes' room, so that the board keeps its size; the
+  // smallest size changes on the side where it cannot get in the way.
+  const QSize room(0, gameHasNotes ? NotesRoom : -NotesRoom);
+  if (gameHasNotes) resize(size() + room);
+  clientArea_->ShowNotes(gameHasNotes);
+  if (!gameHasNotes) resize(size() + room);
 }

@@ -3,13 +3,30 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <algorithm>
+#include <ranges>
 
 #include "app/opponents/engine_settings.h"
+#include "engine/star_points.h"
 #include "gtp/vertex.h"
 #include "scoring/komi.h"
 
+namespace {
+// The board sizes offered, the full-size board last.
+constexpr int32_t OfferedSizes[] = {9, 13, BoardLines};
+// So the handicaps offered need not change with the size.
+static_assert(std::ranges::all_of(OfferedSizes, [](int32_t size) {
+  return MostFixedHandicap(size) == gtp::MostStandardHandicap;
+}));
+}  // namespace
+
 NewGameDialog::NewGameDialog(const GameChoice& choice, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("New Game"));
+  boardSize_ = new QComboBox(this);
+  boardSize_->setObjectName(QStringLiteral("boardSize"));
+  for (const int32_t size : OfferedSizes)
+    boardSize_->addItem(tr("%1 x %1").arg(size), size);
+  const int32_t chosenSize = boardSize_->findData(choice.boardSize);
+  boardSize_->setCurrentIndex(chosenSize >= 0 ? chosenSize : boardSize_->count() - 1);
   const QStringList engines = OfferedEngines();
   blackPlayer_ = PlayerBox("blackPlayer", choice.black, engines);
   whitePlayer_ = PlayerBox("whitePlayer", choice.white, engines);
@@ -30,6 +47,7 @@ NewGameDialog::NewGameDialog(const GameChoice& choice, QWidget* parent) : QDialo
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* form = new QFormLayout(this);
+  form->addRow(tr("Board:"), boardSize_);
   form->addRow(tr("Black:"), blackPlayer_);
   form->addRow(tr("White:"), whitePlayer_);
   form->addRow(tr("Handicap:"), handicap_);
@@ -63,7 +81,7 @@ Seat NewGameDialog::SeatIn(const QComboBox& box) const {
 
 GameChoice NewGameDialog::Choice() const {
   return {SeatIn(*blackPlayer_), SeatIn(*whitePlayer_), handicap_->currentData().toInt(),
-          komi_->value()};
+          komi_->value(), boardSize_->currentData().toInt()};
 }
 
 void NewGameDialog::HandicapChanged() {

@@ -1,5 +1,5 @@
-// Game > "New Game...": who plays Black and who plays White (a person, the built-in computer
-// player or an engine's command line), the handicap and the komi.
+// Game > "New Game...": the board's size, who plays Black and who plays White (a person, the
+// built-in computer player or an engine's command line), the handicap and the komi.
 #pragma once
 
 #include <QComboBox>
@@ -13,7 +13,7 @@ class NewGameDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  // Offers choice's players and handicap and, for the engines, the command lines of
+  // Offers choice's board size, players and handicap and, for the engines, the command lines of
   // OfferedEngines.
   NewGameDialog(const GameChoice& choice, QWidget* parent);
 
@@ -26,6 +26,7 @@ class NewGameDialog final : public QDialog {
   Seat SeatIn(const QComboBox& box) const;
   void HandicapChanged();  // Puts the komi the new handicap calls for into the komi box.
 
+  QComboBox* boardSize_;
   QComboBox* blackPlayer_;
   QComboBox* whitePlayer_;
   QComboBox* handicap_;

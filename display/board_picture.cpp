@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/star_points.h"
+
 namespace {
 
 constexpr QRgb GridColour = qRgb(0, 0, 0);
@@ -114,26 +116,41 @@ void FillEllipse(QImage& image, const QRect& box, QRgb colour) {
 }
 
 // Each line covers its start point and stops one pixel short of its end point. The vertical
-// lines end one pixel above row 18, whose line closes the grid; the horizontal lines reach column
-// 18's line.
-void DrawGrid(QImage& image, int32_t originX, int32_t originY) {
+// lines end one pixel above the last row, whose line closes the grid; the horizontal lines reach
+// the last column's line.
+void DrawGrid(QImage& image, const BoardGrid& grid) {
   QPainter painter(&image);
-  for (int32_t line = 0; line < BoardLines; ++line) {
-    painter.fillRect(QRect(PixelX(line, originX), originY, 1, GridHeight - 1), GridColour);
-    painter.fillRect(QRect(originX, PixelY(line, originY), GridWidth, 1), GridColour);
+  const int32_t last = grid.Lines() - 1;
+  for (int32_t line = 0; line <= last; ++line) {
+    painter.fillRect(QRect(grid.X(line), grid.Y(0), 1, grid.Y(last) - grid.Y(0)), GridColour);
+    painter.fillRect(QRect(grid.X(0), grid.Y(line), grid.X(last) - grid.X(0) + 1, 1), GridColour);
   }
 }
 
-// Nine discs centred on the points where a star column meets a star row.
-void DrawStarPoints(QImage& image, int32_t originX, int32_t originY) {
-  constexpr int32_t Size = 2 * StarPointReach + 1;
-  for (const int32_t row : StarPointLines) {
-    for (const int32_t column : StarPointLines) {
-      const QRect disc(PixelX(column, originX) - StarPointReach,
-                       PixelY(row, originY) - StarPointReach, Size, Size);
+// A disc centred on each star point of the grid's board.
+void DrawStarPoints(QImage& image, const BoardGrid& grid) {
+  const int32_t reach = grid.Scaled(StarPointReach);
+  for (int32_t row = 0; row < grid.Lines(); ++row) {
+    for (int32_t column = 0; column < grid.Lines(); ++column) {
+      if (!IsStarPoint(grid.Lines(), column, row)) continue;
+      const QRect disc(grid.X(column) - reach, grid.Y(row) - reach, 2 * reach + 1, 2 * reach + 1);
       FillEllipse(image, disc, GridColour);
     }
   }
+}
+
+// stone smoothly scaled to size x size and cut to the disc inscribed in that square, where the
+// blurred corners of its square would show; stone itself when it has that size.
+QImage ScaledStone(const QImage& stone, int32_t size) {
+  if (stone.width() == size) return stone;
+  QImage disc(size, size, QImage::Format_ARGB32_Premultiplied);
+  disc.fill(Qt::transparent);
+  QPainter painter(&disc);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(stone.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  painter.drawEllipse(QRectF(0, 0, size, size));
+  return disc;
 }
 
 }  // namespace
@@ -147,57 +164,75 @@ void BoardCanvas::PrepareBoardPicture() {
 void BoardCanvas::PrepareBoardPicture(const QString& programFolder) {
   BoardOriginY = GridOriginY;
   BoardOriginX = GridOriginX;
-  BoardPicture =
+  background_ =
       LoadBitmap(BoardPictureFile, programFolder, QSize(BoardPictureWidth, BoardPictureHeight))
           .convertToFormat(QImage::Format_RGB32);
-  DrawGrid(BoardPicture, BoardOriginX, BoardOriginY);
-  DrawStarPoints(BoardPicture, BoardOriginX, BoardOriginY);
   WhiteStone = LoadTransparentBitmap(WhiteStoneFile, programFolder);
   WhiteStoneMarked = LoadTransparentBitmap(WhiteStoneMarkedFile, programFolder);
   BlackStone = LoadTransparentBitmap(BlackStoneFile, programFolder);
   BlackStoneMarked = LoadTransparentBitmap(BlackStoneMarkedFile, programFolder);
+  PrepareSize(BoardLines);
 }
 
-void BoardCanvas::ShowFreshBoard() {
+void BoardCanvas::PrepareSize(int32_t boardSize) {
+  grid_ = BoardGrid(boardSize, BoardOriginX, BoardOriginY);
+  BoardPicture = background_.copy();
+  DrawGrid(BoardPicture, grid_);
+  DrawStarPoints(BoardPicture, grid_);
+  const int32_t size = 2 * grid_.Scaled(StoneReach) + 1;
+  stones_[0][0] = ScaledStone(WhiteStone, size);
+  stones_[0][1] = ScaledStone(WhiteStoneMarked, size);
+  stones_[1][0] = ScaledStone(BlackStone, size);
+  stones_[1][1] = ScaledStone(BlackStoneMarked, size);
+}
+
+void BoardCanvas::ShowFreshBoard(int32_t boardSize) {
+  if (boardSize != grid_.Lines()) PrepareSize(boardSize);
   displayed_ = BoardPicture.copy();
+}
+
+const QImage& BoardCanvas::Stone(int32_t colour, bool marked) const {
+  return stones_[colour == Black ? 1 : 0][marked ? 1 : 0];
 }
 
 void BoardCanvas::DrawStone(const Zere19r19& board, int32_t column, int32_t row, bool marked,
                             int32_t colour) {
   if (column < 0 || row < 0) return;
-  if (!marked) {
-    DrawPicture(board, column, row, colour == Black ? BlackStone : WhiteStone);
-    return;
-  }
-  DrawPicture(board, column, row, colour == Black ? BlackStoneMarked : WhiteStoneMarked);
+  DrawPicture(board, column, row, colour, marked);
+  if (!marked) return;
   const Zere19r19::gomove* newest = board.Newest();
   const Zere19r19::gomove* before = newest != nullptr ? newest->prev : nullptr;
   if (before == nullptr || before->column < 0) return;
   if (board.points[before->column][before->row].colour == Empty) return;
-  DrawPicture(board, before->column, before->row,
-              before->colour == Black ? BlackStone : WhiteStone);
+  DrawPicture(board, before->column, before->row, before->colour, false);
 }
 
 void BoardCanvas::ErasePoint(const Zere19r19& board, int32_t column, int32_t row) {
   if (column < 0 || row < 0 || displayed_.isNull()) return;
-  const BoardPoint& point = board.points[column][row];
-  const QRect square(point.x - StoneReach, point.y - StoneReach, StoneSquareSize, StoneSquareSize);
+  const QRect square = StoneSquare(board.points[column][row]);
   QPainter painter(&displayed_);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   painter.drawImage(square, BoardPicture, square);
 }
 
-void BoardCanvas::DrawPicture(const Zere19r19& board, int32_t column, int32_t row,
-                              const QImage& picture) {
+QRect BoardCanvas::StoneSquare(const BoardPoint& point) const {
+  const int32_t reach = grid_.Scaled(StoneReach);
+  return {point.x - reach, point.y - reach, 2 * reach + 1, 2 * reach + 1};
+}
+
+void BoardCanvas::DrawPicture(const Zere19r19& board, int32_t column, int32_t row, int32_t colour,
+                              bool marked) {
   if (displayed_.isNull()) return;
-  const BoardPoint& point = board.points[column][row];
+  // A scaled stone's rim is partly transparent: drawn over the stone already there it would
+  // darken, so the clean square goes first.
+  ErasePoint(board, column, row);
   QPainter painter(&displayed_);
-  painter.drawImage(QPoint(point.x - StoneReach, point.y - StoneReach), picture);
+  painter.drawImage(StoneSquare(board.points[column][row]).topLeft(), Stone(colour, marked));
 }
 
 GridPoint NearestPoint(const Zere19r19& board, int32_t boardSize, int32_t x, int32_t y) {
   GridPoint nearest{-1, -1};
-  double best = FarthestClick;
+  double best = FarthestClick * BoardGrid(boardSize).Scale();
   for (int32_t column = 0; column < boardSize; ++column) {
     for (int32_t row = 0; row < boardSize; ++row) {
       const BoardPoint& point = board.points[column][row];

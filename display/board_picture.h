@@ -36,8 +36,9 @@ class BoardCanvas final : public BoardView {
   // The same, with programFolder standing in for the executable's folder.
   void PrepareBoardPicture(const QString& programFolder);
 
-  // Replaces the displayed picture by a fresh copy of the clean board.
-  void ShowFreshBoard();
+  // Replaces the displayed picture by a fresh copy of the clean board of boardSize lines
+  // (MinBoardLines..BoardLines), which is drawn anew when the size changes.
+  void ShowFreshBoard(int32_t boardSize);
 
   void DrawStone(const Zere19r19& board, int32_t column, int32_t row, bool marked,
                  int32_t colour) override;
@@ -45,20 +46,34 @@ class BoardCanvas final : public BoardView {
 
   // The picture shown in the board control; stones drawn into it stay until ShowFreshBoard.
   const QImage& Displayed() const { return displayed_; }
+  // The grid of the clean board's size.
+  const BoardGrid& Grid() const { return grid_; }
+  // The picture of a stone of colour (White's for anything but Black), with the last-move mark
+  // when marked, at the scale of the clean board's grid.
+  const QImage& Stone(int32_t colour, bool marked) const;
 
   // The pictures, with each stone's key colour (its bottom-left pixel) made transparent.
   QImage WhiteStone;
   QImage WhiteStoneMarked;  // A White stone carrying the last-move mark.
   QImage BlackStone;
-  QImage BlackStoneMarked;   // A Black stone carrying the last-move mark.
-  QImage BoardPicture;       // Clean board: never changed once prepared; the source for erasing.
-  int32_t BoardOriginY = 0;  // Pixel y of row 0; GridOriginY once prepared.
-  int32_t BoardOriginX = 0;  // Pixel x of column 0; GridOriginX once prepared.
+  QImage BlackStoneMarked;  // A Black stone carrying the last-move mark.
+  // Clean board of the grid's size: changed only with the size; the source for erasing.
+  QImage BoardPicture;
+  int32_t BoardOriginY = 0;  // Pixel y of the full-size grid's row 0; GridOriginY once prepared.
+  int32_t BoardOriginX = 0;  // Pixel x of the full-size grid's column 0; GridOriginX once prepared.
 
  private:
-  // Draws picture with its top-left corner StoneReach pixels left of and above the point.
-  void DrawPicture(const Zere19r19& board, int32_t column, int32_t row, const QImage& picture);
+  // Draws the clean board and scales the stones for a board of boardSize lines.
+  void PrepareSize(int32_t boardSize);
+  // The square a stone covers at the point, at the grid's scale: what erasing restores.
+  QRect StoneSquare(const BoardPoint& point) const;
+  // Draws the stone of colour, marked or not, over the point.
+  void DrawPicture(const Zere19r19& board, int32_t column, int32_t row, int32_t colour,
+                   bool marked);
 
+  QImage background_;  // The board picture as loaded, without grid or star points.
+  BoardGrid grid_;
+  QImage stones_[2][2];  // [Black][marked] at the grid's scale; the pictures above on full size.
   QImage displayed_;
 };
 
@@ -70,6 +85,7 @@ struct GridPoint {
 
 // The intersection nearest to a click at (x, y) in the board picture's pixels, searching columns
 // then rows below boardSize; of equally near ones the lower column, then the lower row, wins.
-// A click 100 pixels or more from every intersection gives {-1, -1}, which callers ignore; no
-// click inside the board picture is that far.
+// A click 100 pixels of the full-size grid (at boardSize's scale) or more from every
+// intersection gives {-1, -1}, which callers ignore; no click inside the board picture is that
+// far.
 GridPoint NearestPoint(const Zere19r19& board, int32_t boardSize, int32_t x, int32_t y);

@@ -25,13 +25,25 @@ Zere19r19::Zere19r19(BoardView* view, int32_t originX, int32_t originY)
     for (BoardPoint& point : column)
       point.listNext = nullptr;
   }
+  PlaceGrid();
   Reset();
 }
 
 void Zere19r19::Reset(int32_t boardSize) {
   assert(boardSize >= MinBoardLines && boardSize <= BoardLines && "Reset: no such board size");
-  boardSize_ = boardSize;
+  if (boardSize != boardSize_) {
+    boardSize_ = boardSize;
+    PlaceGrid();
+  }
   Reset();
+}
+
+void Zere19r19::PlaceGrid() {
+  const BoardGrid grid(boardSize_, originX_, originY_);
+  for (int32_t line = 0; line < BoardLines; ++line) {
+    columnPixels_[line] = grid.X(line);
+    rowPixels_[line] = grid.Y(line);
+  }
 }
 
 void Zere19r19::Reset() {
@@ -63,8 +75,8 @@ void Zere19r19::Reset() {
       point.row = row;
       point.territoryMark = 0;
       point.libertyMark = 0;
-      point.x = PixelX(column, originX_);
-      point.y = PixelY(row, originY_);
+      point.x = columnPixels_[column];
+      point.y = rowPixels_[row];
       point.stone = nullptr;
     }
   }

@@ -40,8 +40,8 @@ class Zere19r19 {
     PointSet joinedLibertySets[4];
   };
 
-  // A 19 x 19 board whose column 0 and row 0 lie at pixel (originX, originY), drawing into view,
-  // or into nothing when view is null. The view must outlive the board.
+  // A 19 x 19 board whose full-size grid has column 0 and row 0 at pixel (originX, originY),
+  // drawing into view, or into nothing when view is null. The view must outlive the board.
   explicit Zere19r19(BoardView* view = nullptr, int32_t originX = GridOriginX,
                      int32_t originY = GridOriginY);
   Zere19r19(const Zere19r19&) = delete;
@@ -61,7 +61,8 @@ class Zere19r19 {
   // previous game's records are released, so nothing that pointed into them may be used again.
   void Reset();
 
-  // Reset, and from now on the board has boardSize lines on each side (MinBoardLines..BoardLines).
+  // Reset, and from now on the board has boardSize lines on each side (MinBoardLines..BoardLines),
+  // its points at the pixels of that size's BoardGrid.
   void Reset(int32_t boardSize);
 
   // Lines on each side of the board.
@@ -205,10 +206,17 @@ class Zere19r19 {
   // the point, which becomes or stops being one of their liberties.
   void AdjustAdjacentGroups(int32_t column, int32_t row, int32_t colour, int32_t delta);
 
+  // Works out the pixels of the lines of the board's size, which Reset gives the points.
+  void PlaceGrid();
+
   BoardView* view_;
   int32_t boardSize_ = BoardLines;  // Lines on each side; points beyond them are OffBoard.
-  int32_t originX_;
+  int32_t originX_;                 // Pixel of column 0, row 0 of the full-size grid.
   int32_t originY_;
+  // By column and by row, the pixel x and y of its line on a board of this size; kept so that
+  // the many Resets of the judgement's playouts never work them out again.
+  int32_t columnPixels_[BoardLines];
+  int32_t rowPixels_[BoardLines];
   RecordPool<StoneNode> stonePool_;
   RecordPool<StoneGroup> groupPool_;
   RecordPool<gomove> movePool_;

@@ -6,16 +6,17 @@
 
 namespace {
 
-QString Vertex(int32_t column, int32_t row) {
-  return QString::fromStdString(gtp::VertexText(column, row));
+QString Vertex(int32_t column, int32_t row, int32_t boardSize) {
+  return QString::fromStdString(gtp::VertexText(column, row, boardSize));
 }
 
 QString ColourWord(int32_t colour) {
   return QString::fromLatin1(gtp::ColourName(colour));
 }
 
-QString Play(const sgf::Move& move) {
-  return QStringLiteral("play %1 %2").arg(ColourWord(move.colour), Vertex(move.column, move.row));
+QString Play(const sgf::Move& move, int32_t boardSize) {
+  return QStringLiteral("play %1 %2")
+      .arg(ColourWord(move.colour), Vertex(move.column, move.row, boardSize));
 }
 
 // True when the setup stones are exactly the handicap, which set_free_handicap can place.
@@ -26,7 +27,8 @@ bool HandicapSetup(const sgf::GameRecord& game) {
 }
 
 bool SameStart(const sgf::GameRecord& a, const sgf::GameRecord& b) {
-  return a.setup == b.setup && a.handicap == b.handicap && a.komi == b.komi;
+  return a.boardSize == b.boardSize && a.setup == b.setup && a.handicap == b.handicap &&
+         a.komi == b.komi;
 }
 
 }  // namespace
@@ -50,7 +52,6 @@ void EngineOpponent::StartUp() {
     if (success && !text.isEmpty()) name_ += QLatin1Char(' ') + text;
     emit renamed();
   });
-  Expect(QStringLiteral("boardsize %1").arg(BoardLines), tr("refused the board size"));
   Restart();
 }
 
@@ -97,26 +98,31 @@ void EngineOpponent::CatchUp() {
       if (asked) AskMove();
     });
   }
+  const int32_t size = target_.boardSize;
   for (auto added = wanted.begin() + (kept - had.begin()); added != wanted.end(); ++added)
-    Expect(Play(*added), tr("refused the move %1").arg(Vertex(added->column, added->row)));
+    Expect(Play(*added, size),
+           tr("refused the move %1").arg(Vertex(added->column, added->row, size)));
   told_ = target_;
 }
 
 void EngineOpponent::Restart() {
+  const int32_t size = target_.boardSize;
+  Expect(QStringLiteral("boardsize %1").arg(size), tr("refused the board size %1").arg(size));
   client_->Send(QStringLiteral("clear_board"));
   client_->Send(QStringLiteral("komi %1").arg(target_.komi.value_or(0.0)));
   if (HandicapSetup(target_)) {
     QStringList stones;
     for (const sgf::Move& stone : target_.setup)
-      stones << Vertex(stone.column, stone.row);
+      stones << Vertex(stone.column, stone.row, size);
     Expect(QStringLiteral("set_free_handicap ") + stones.join(QLatin1Char(' ')),
            tr("refused the handicap stones"));
   } else {
     for (const sgf::Move& stone : target_.setup)
-      Expect(Play(stone), tr("refused the setup stone %1").arg(Vertex(stone.column, stone.row)));
+      Expect(Play(stone, size),
+             tr("refused the setup stone %1").arg(Vertex(stone.column, stone.row, size)));
   }
   for (const sgf::Move& move : target_.moves)
-    Expect(Play(move), tr("refused the move %1").arg(Vertex(move.column, move.row)));
+    Expect(Play(move, size), tr("refused the move %1").arg(Vertex(move.column, move.row, size)));
   told_ = target_;
 }
 
@@ -138,7 +144,7 @@ void EngineOpponent::Answered(int request, int32_t colour, const QString& text) 
   gtp::Vertex vertex;
   if (text.compare(QLatin1String("resign"), Qt::CaseInsensitive) == 0) {
     move.kind = OpponentMove::Resign;
-  } else if (gtp::ParseVertex(text.toStdString(), vertex)) {
+  } else if (gtp::ParseVertex(text.toStdString(), vertex, target_.boardSize)) {
     move = {vertex.IsPass() ? OpponentMove::Pass : OpponentMove::Stone, vertex.column, vertex.row};
     if (told_) told_->moves.push_back({colour, vertex.column, vertex.row});
   } else {

@@ -28,7 +28,8 @@ class EngineOpponent final : public Opponent {
   void StartUp();
   // Sends what the engine lacks of target_, unless a genmove is out: then once it is answered.
   void CatchUp();
-  void Restart();  // "clear_board", komi, setup stones and every move of target_.
+  // "boardsize", "clear_board", komi, setup stones and every move of target_.
+  void Restart();
   void AskMove();  // "genmove" for wanted_.
   // The answer text to the genmove for colour sent with request.
   void Answered(int request, int32_t colour, const QString& text);

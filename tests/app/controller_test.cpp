@@ -148,7 +148,8 @@ void Play(GameController& game, const QString& commands) {
     // As many nodes as a record may hold, none of them a move.
     if (command == "full") command = "(;" + QString(sgf::LongestGame, ';') + ')';
     if (const QStringList at = command.split(','); at.size() == 2) {
-      game.Image1MouseDown(PixelX(at[0].toInt()), PixelY(at[1].toInt()));
+      const BoardGrid grid(game.Board().BoardSize());
+      game.Image1MouseDown(grid.X(at[0].toInt()), grid.Y(at[1].toInt()));
     } else if (command == "^" || command == "v") {
       game.ChooseVariation(command == "v" ? 1 : -1);
     } else if (command.startsWith('k')) {
@@ -361,6 +362,16 @@ class ControllerTest : public QObject {
     QTRY_COMPARE(History(game_->Board()), QString("BBW"));
     Play(*game_, "3,3");
     QTRY_COMPARE(game_->Board().moveCount, 5);
+    QCOMPARE(failure_, QString());
+  }
+
+  // The engine is told the game's board size and its vertices are read on that board: the top
+  // left corner of a 9 x 9 board is A9.
+  void EngineIsToldTheBoardSize() {
+    game_->StartGame({{}, {Seat::Engine, BAD_ENGINE " corner"}, 0, EvenGameKomi, 9});
+    Play(*game_, "4,4");
+    QTRY_COMPARE(History(game_->Board()), QString("BW"));
+    QCOMPARE(game_->Board().ColourAt(0, 0), White);
     QCOMPARE(failure_, QString());
   }
 

@@ -47,8 +47,11 @@ class MainWindowTest : public QObject {
 
   QString Text(const char* name) { return Find<QLabel>(name)->text(); }
   void Press(const char* button) { QTest::mouseClick(Find(button), Qt::LeftButton); }
-  void Click(int32_t column, int32_t row) {
-    QTest::mouseClick(Find("Image1"), Qt::LeftButton, {}, QPoint(PixelX(column), PixelY(row)));
+  // Clicks the intersection on a board control showing the picture scale times its size.
+  void Click(int32_t column, int32_t row, int32_t scale = 1) {
+    const BoardGrid& grid = Canvas().Grid();
+    QTest::mouseClick(Find("Image1"), Qt::LeftButton, {},
+                      QPoint(grid.X(column), grid.Y(row)) * scale);
   }
 
   QString FileWith(const char* name, const QByteArray& text) {
@@ -101,15 +104,16 @@ class MainWindowTest : public QObject {
   QImage Expected() {
     QImage picture = Canvas().BoardPicture.copy();
     QPainter painter(&picture);
-    const QImage* stones[] = {&Canvas().WhiteStoneMarked, &Canvas().WhiteStone, nullptr,
-                              &Canvas().BlackStone, &Canvas().BlackStoneMarked};
+    const BoardGrid& grid = Canvas().Grid();
+    const int32_t reach = grid.Scaled(StoneReach);
     const Zere19r19::gomove* newest = Board().Newest();
-    for (int32_t point = 0; point < BoardLines * BoardLines; ++point) {
-      const int32_t column = point / BoardLines, row = point % BoardLines;
+    for (int32_t point = 0; point < grid.Lines() * grid.Lines(); ++point) {
+      const int32_t column = point / grid.Lines(), row = point % grid.Lines();
       const bool marked = newest != nullptr && newest->column == column && newest->row == row &&
                           Form().Controller().MoveNumber() > 0;
-      if (const QImage* stone = stones[2 + Board().ColourAt(column, row) * (marked ? 2 : 1)])
-        painter.drawImage(PixelX(column) - StoneReach, PixelY(row) - StoneReach, *stone);
+      if (const int32_t colour = Board().ColourAt(column, row); colour != Empty)
+        painter.drawImage(grid.X(column) - reach, grid.Y(row) - reach,
+                          Canvas().Stone(colour, marked));
     }
     return picture;
   }
@@ -201,8 +205,50 @@ class MainWindowTest : public QObject {
     QVERIFY(windows_->HowTo.isVisible() && windows_->HowTo.windowTitle() == "How to ...");
     QCOMPARE(Form().windowTitle(), "Zada Da and have fun");
     QCOMPARE(Find("ClientArea")->size(), QSize(481, 413));
-    QCOMPARE(Form().minimumSize(), Form().maximumSize());
     QCOMPARE(Find("Image1")->geometry(), QRect(16, 24, 345, 375));
+  }
+
+  // Grown by the picture's size, the window shows the board twice as large and the panel as it
+  // was beside it; clicks land where the intersections are shown.
+  void ResizedWindowScalesTheBoard() {
+    Form().resize(Form().size() + QSize(345, 375));
+    QTRY_COMPARE(Find("Image1")->size(), QSize(690, 750));
+    QCOMPARE(Find("Button1")->mapTo(Find("ClientArea"), QPoint()), QPoint(745, 264));
+    for (const auto& [column, row] : {std::pair{0, 0}, {18, 18}, {3, 15}}) {
+      Click(column, row, 2);
+      QCOMPARE(QPoint(Board().Newest()->column, Board().Newest()->row), QPoint(column, row));
+    }
+    QImage expected(690, 750, QImage::Format_RGB32);
+    QPainter painter(&expected);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(2, 2);
+    painter.drawImage(0, 0, Expected());
+    painter.end();
+    QCOMPARE(Shown("Image1"), expected);
+  }
+
+  // A 9 x 9 record fills the board picture with its wider grid and its star points, the four 3-3
+  // points and the centre; clicks at its corners place stones there, and its size is saved.
+  void SmallBoardFillsThePicture() {
+    QVERIFY(Form().OpenGameFile(FileWith("nine.sgf", "(;GM[1]SZ[9])")));
+    const BoardGrid& grid = Canvas().Grid();
+    QVERIFY(grid.X(1) - grid.X(0) >= 2 * ColumnSpacing && grid.Y(1) - grid.Y(0) >= 2 * RowSpacing);
+    QString stars;  // Points whose star disc covers a pixel off the lines.
+    for (int32_t point = 0; point < 81; ++point) {
+      if (Canvas().BoardPicture.pixel(grid.X(point % 9) + 2, grid.Y(point / 9) + 2) ==
+          qRgb(0, 0, 0))
+        stars += QString("%1%2 ").arg(point % 9).arg(point / 9);
+    }
+    QCOMPARE(stars, "22 62 44 26 66 ");
+    for (const auto& [column, row] : {std::pair{0, 0}, {8, 0}, {0, 8}, {8, 8}}) {
+      Click(column, row);
+      QCOMPARE(QPoint(Board().Newest()->column, Board().Newest()->row), QPoint(column, row));
+      QCOMPARE(Shown("Image1"), Expected());
+    }
+    QVERIFY(Form().SaveGameFile(folder_.filePath("nine.sgf")));
+    const sgf::GameRecord saved = ReadGameFile(folder_.filePath("nine.sgf")).record;
+    QCOMPARE(saved.boardSize, 9);
+    QCOMPARE(saved.moves.size(), 4u);
   }
 
   // Black's and White's setup stones, then two moves; Undo stops at the setup stones.
@@ -304,15 +350,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(refused, 1);
   }
 
-  // New Game with the computer as White and two handicap stones: White answers the setup at
-  // once; Resign gives the game to White.
+  // New Game on a 9 x 9 board with the computer as White and two handicap stones: White answers
+  // the setup at once; Resign gives the game to White.
   void NewGameDialogStartsTheGameChosen() {
     AnswerNext<QDialog>([](QDialog& dialog) {
+      dialog.findChild<QComboBox*>("boardSize")->setCurrentText("9 x 9");
       dialog.findChild<QComboBox*>("whitePlayer")->setCurrentText("Computer");
       dialog.findChild<QComboBox*>("handicap")->setCurrentIndex(1);
       dialog.accept();
     });
     Find<QAction>("newGame")->trigger();
+    QCOMPARE(Board().BoardSize(), 9);
+    QVERIFY(Board().ColourAt(2, 6) == Black && Board().ColourAt(6, 2) == Black);
     QCOMPARE(Text("StaticText3"), QStringLiteral("1"));
     QCOMPARE(Text("StaticText4"), QStringLiteral("Computer takes white"));
     QCOMPARE(Form().Controller().Komi(), 0.5);
