@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/neighbours.h"
+#include "scoring/shape_patterns.h"
 
 namespace {
 
@@ -105,8 +106,8 @@ class Playout {
 
   // Plays a move of colour, false when it has none: first the answer to the opponent's last move
   // (a capture of a group it left in atari, or an escape of an own group it put there), then most
-  // often a sensible move next to the last one, else a sensible move anywhere. Without the answers
-  // and the nearby moves a random game settles fights between weak groups by chance.
+  // often a move of good shape next to the last one, else a sensible move anywhere. Without the
+  // answers and the nearby moves a random game settles fights between weak groups by chance.
   bool PlayRandomMove(int32_t colour) {
     // Three moves in five look near the last move first, as fights are fought.
     constexpr uint32_t NearbyPercent = 60;
@@ -124,8 +125,10 @@ class Playout {
     return false;
   }
 
-  // Plays a sensible move of colour on one of the empty points around the last move, drawn at
-  // random; false when none is.
+  // Plays a sensible move of colour on one of the empty points around the last move where a good
+  // shape would stand, drawn at random; false when none is. Any point around would fill the
+  // liberties of the fighting groups blindly, and a group that a strong player would save or kill
+  // would come out either way.
   bool PlayNearLastMove(int32_t colour) {
     const Zere19r19::gomove* last = board_.Newest();
     if (last == nullptr || last->column < 0) return false;
@@ -135,7 +138,8 @@ class Playout {
       for (const int32_t dr : {-1, 0, 1}) {
         const Point point{last->column + dc, last->row + dr};
         if (board_.OnBoard(point.column, point.row) &&
-            board_.ColourAt(point.column, point.row) == Empty)
+            board_.ColourAt(point.column, point.row) == Empty &&
+            MatchesShape(board_, point.column, point.row))
           nearby[count++] = point;
       }
     }

@@ -3,6 +3,7 @@
 // between them its territory), White the right nine, and they meet between columns J and K.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <string>
@@ -10,6 +11,7 @@
 #include "engine/board.h"
 #include "scoring/judgement.h"
 #include "scoring/komi.h"
+#include "scoring/shape_patterns.h"
 #include "tests/support/diagram.h"
 
 namespace {
@@ -145,3 +147,24 @@ TEST(Judgement, ResultsAsWritten) {
 }
 
 }  // namespace
+
+// The playouts' good shapes around the point (column 2, row 2), in any turn, mirror image and
+// colours.
+TEST(ShapePatterns, Matches) {
+  const struct {
+    const char* name;
+    std::initializer_list<const char*> rows;
+    bool matches;
+  } Cases[] = {
+      {"enclosing hane", {"....", ".XOX", "....", "...."}, true},
+      {"hane turned, colours swapped", {"....", ".O..", ".X..", ".O.."}, true},
+      {"cut of a peep", {"....", ".XO.", ".O.X", "...."}, true},
+      {"empty surroundings", {"....", "....", "....", "...."}, false},
+      {"own stones only", {"....", ".XXX", "....", "...."}, false},
+  };
+  for (const auto& test : Cases) {
+    Zere19r19 board;
+    PlaceDiagram(board, test.rows);
+    EXPECT_EQ(MatchesShape(board, 2, 2), test.matches) << test.name;
+  }
+}
