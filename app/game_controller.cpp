@@ -449,7 +449,7 @@ bool GameController::GameFull() const {
 
 std::optional<sgf::Move> GameController::CurrentMove() const {
   std::optional<sgf::Move> move;
-  sgf::MoveOfNode(path_.Tree(), path_.Current(), move);
+  sgf::MoveOfNode(path_.Tree(), path_.Current(), board_.BoardSize(), move);
   return move;
 }
 
@@ -464,7 +464,8 @@ bool GameController::StepForward() {
   const sgf::NodeId next = path_.Next();
   if (next == sgf::NoNode) return false;
   std::optional<sgf::Move> move;
-  std::optional<sgf::Failure> failure = sgf::MoveOfNode(path_.Tree(), next, move);
+  std::optional<sgf::Failure> failure =
+      sgf::MoveOfNode(path_.Tree(), next, board_.BoardSize(), move);
   if (!failure && move) failure = PlayOnBoard(*move);
   if (failure) {
     notice_ = QString::fromStdString(failure->Message());

@@ -31,14 +31,15 @@ std::string Quoted(const Property& property) {
 }
 
 // Sets move from a B or W property; FF[3]'s "tt" is a pass too.
-std::optional<Failure> ReadMove(const Property& property, std::optional<Move>& move) {
+std::optional<Failure> ReadMove(const Property& property, int32_t boardSize,
+                                std::optional<Move>& move) {
   const std::string& point = property.values.front();
   const int32_t colour = property.ident == "B" ? Black : White;
   if (point.empty() || point == "tt") {
     move = Move{colour, -1, -1};
     return std::nullopt;
   }
-  const auto onBoard = [](char letter) { return letter >= 'a' && letter < 'a' + BoardLines; };
+  const auto onBoard = [&](char letter) { return letter >= 'a' && letter < 'a' + boardSize; };
   if (property.values.size() != 1 || point.size() != 2 || !onBoard(point[0]) || !onBoard(point[1]))
     return Failure{FailureKind::IllegalMove, Quoted(property) + " is off the board"};
   move = Move{colour, point[0] - 'a', point[1] - 'a'};
@@ -47,7 +48,8 @@ std::optional<Failure> ReadMove(const Property& property, std::optional<Move>& m
 
 }  // namespace
 
-std::optional<Failure> MoveOfNode(const GameTree& tree, NodeId node, std::optional<Move>& move) {
+std::optional<Failure> MoveOfNode(const GameTree& tree, NodeId node, int32_t boardSize,
+                                  std::optional<Move>& move) {
   move.reset();
   const Node& held = tree.nodes[static_cast<size_t>(node)];
   if (HoldsSetup(held))
@@ -55,7 +57,7 @@ std::optional<Failure> MoveOfNode(const GameTree& tree, NodeId node, std::option
   for (const Property& property : held.properties) {
     if (property.ident != "B" && property.ident != "W") continue;
     if (move) return Failure{FailureKind::Malformed, "two moves in one node"};
-    if (auto failure = ReadMove(property, move)) return failure;
+    if (auto failure = ReadMove(property, boardSize, move)) return failure;
   }
   return std::nullopt;
 }
@@ -114,8 +116,9 @@ bool GamePath::ChooseVariation(int32_t step) {
 void GamePath::Play(const Move& move) {
   const std::vector<NodeId>& children = tree_.nodes[static_cast<size_t>(Current())].children;
   const auto same = std::find_if(children.begin(), children.end(), [&](NodeId child) {
+    // Move is on the board, so the largest board tells whether a child holds the same one.
     std::optional<Move> held;
-    return !MoveOfNode(tree_, child, held) && held == move;
+    return !MoveOfNode(tree_, child, BoardLines, held) && held == move;
   });
   const auto chosen = static_cast<int32_t>(same - children.begin());
   if (same == children.end()) {

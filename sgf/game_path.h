@@ -23,8 +23,10 @@
 namespace sgf {
 
 // Sets move to the stone or pass node holds, or to nothing when it holds no move. Returns why a
-// node cannot be played: a point off the board, two moves, or setup stones below the floor.
-std::optional<Failure> MoveOfNode(const GameTree& tree, NodeId node, std::optional<Move>& move);
+// node cannot be played: a point off a board of boardSize lines, two moves, or setup stones below
+// the floor.
+std::optional<Failure> MoveOfNode(const GameTree& tree, NodeId node, int32_t boardSize,
+                                  std::optional<Move>& move);
 
 class GamePath {
  public:

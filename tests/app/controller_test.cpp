@@ -115,6 +115,7 @@ constexpr const char* Walks[][2] = {
     {"tree < < 15,3 u p", "2 W [BWb] {Black passes} "},
     {"3,3 4,4 u u r", "1 W [B] {} "},
     {"(;;B[aa](;W[bb])(;W[aa])) < v >", "1 W [B] {illegal move: W A19} Forward: variation 2 of 2"},
+    {"(;SZ[9];B[aa](;W[bb])(;W[kk])) < v >", "1 W [B] {illegal move: W[kk] is off the board} Forward: variation 2 of 2"},
     {"full 3,3", "0 B [] {game too long} "}};
 // What "tree" grows into when Black answers D16 at Q16 instead (pd), saved with its komi.
 constexpr char Grown[] =
