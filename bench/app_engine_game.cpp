@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
       thinkingAt = moves;
       if (!game.RecordOfGame().result.empty() || game.SeatOf(Black) == Seat::Person ||
           game.SeatOf(White) == Seat::Person)
-        QCoreApplication::quit();
+        QCoreApplication::exit(0);  // Not quit(): closing the window would ask to save the game.
     });
     clock.start();
     sinceTick.start();
