@@ -36,7 +36,7 @@ GameController::GameController(BoardCanvas& canvas, StatusPanel& panel)
       path_(sgf::TreeOfRecord({})) {
   paceTimer_.setSingleShot(true);
   QObject::connect(&paceTimer_, &QTimer::timeout, [this] { NextOpponentMove(); });
-  NewGame();
+  NewGame(BoardLines);
   UpdateStatus();
 }
 
@@ -47,7 +47,7 @@ GameController::~GameController() {
 }
 
 void GameController::Image1MouseDown(int32_t x, int32_t y) {
-  const GridPoint point = NearestPoint(board_, boardSize_, x, y);
+  const GridPoint point = NearestPoint(board_, board_.BoardSize(), x, y);
   if (!OnBoard(point.column, point.row)) return;
   if (judgement_) {
     ToggleGroup(*judgement_, board_, point.column, point.row);
@@ -94,7 +94,7 @@ void GameController::Button2Click() {
 
 void GameController::Button3Click() {
   CancelWait();
-  NewGame();
+  NewGame(board_.BoardSize());
   if (Plays(Black) && !Plays(White)) {
     Ask(Black, false);
     sideToMove_ = NextColour();
@@ -151,9 +151,8 @@ void GameController::ctbwClick() {
 void GameController::StartGame(const GameChoice& choice) {
   assert(UsableKomi(choice.komi));
   SetPersonMode(AlternatePlay);
-  boardSize_ = choice.boardSize;
-  NewGame();
-  for (const gtp::Vertex& point : gtp::StandardHandicapPoints(choice.handicap, boardSize_))
+  NewGame(choice.boardSize);
+  for (const gtp::Vertex& point : gtp::StandardHandicapPoints(choice.handicap, choice.boardSize))
     board_.TryMove(point.column, point.row, Black, true);
   setup_ = {board_.moveCount, board_.moveCount};
   komi_ = choice.komi;
@@ -233,10 +232,10 @@ void GameController::SetKomi(double komi) {
   ShowStatus();
 }
 
-void GameController::NewGame() {
+void GameController::NewGame(int32_t boardSize) {
   paceTimer_.stop();
-  canvas_.ShowFreshBoard(boardSize_);
-  board_.Reset(boardSize_);
+  canvas_.ShowFreshBoard(boardSize);
+  board_.Reset(boardSize);
   sideToMove_ = Black;
   setup_ = {};
   komi_ = chosenKomi_.value_or(DefaultKomi(0));
@@ -301,8 +300,7 @@ std::optional<sgf::Failure> GameController::OpenGame(sgf::GameTree tree) {
   // only then replayed on the board that draws.
   if (auto failure = sgf::ReplayGame(record, *std::make_unique<Zere19r19>())) return failure;
   CancelWait();
-  boardSize_ = record.boardSize;
-  NewGame();
+  NewGame(record.boardSize);
   [[maybe_unused]] const bool replayed = !sgf::ReplayGame(record, board_).has_value();
   assert(replayed);
   setup_ = sgf::SetupOfRecord(record);
@@ -436,7 +434,7 @@ std::optional<sgf::Failure> GameController::PlayOnBoard(const sgf::Move& move) {
   if (move.column < 0) {
     board_.Pass(move.colour);
   } else if (!board_.TryMove(move.column, move.row, move.colour, true)) {
-    const std::string point = gtp::VertexText(move.column, move.row, boardSize_);
+    const std::string point = gtp::VertexText(move.column, move.row, board_.BoardSize());
     return sgf::Failure{sgf::FailureKind::IllegalMove,
                         (move.colour == Black ? "B " : "W ") + point};
   }
@@ -510,7 +508,7 @@ void GameController::OpponentMoved(int32_t colour, const OpponentMove& move) {
   } else if (const auto failure = PlayMove({colour, move.column, move.row});
              failure && failure->kind != sgf::FailureKind::TooLong) {
     const QString point =
-        QString::fromStdString(gtp::VertexText(move.column, move.row, boardSize_));
+        QString::fromStdString(gtp::VertexText(move.column, move.row, board_.BoardSize()));
     EngineFailed(colour, Tr("played %1, which the rules do not allow").arg(point));
     return;
   }

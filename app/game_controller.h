@@ -137,9 +137,9 @@ class GameController {
   // plays; an opponent due at the end of the line then answers.
   void Redo();
 
-  // A fresh board picture, an empty board of the game's size without setup stones, Black in turn
+  // A fresh board picture, an empty board of boardSize lines without setup stones, Black in turn
   // and the komi of a game without handicap, or the one the player set.
-  void NewGame();
+  void NewGame(int32_t boardSize);
 
   // Judges the game when it has ended (two passes in a row, or the computer's game against itself
   // is over) and drops any judgement otherwise; then forces the side in turn of the one-colour
@@ -259,9 +259,6 @@ class GameController {
 
   BoardCanvas& canvas_;
   StatusPanel& panel_;
-  // Lines on each side of the board: set by StartGame and OpenGame, kept by Clear All. Bounds the
-  // nearest-point search.
-  int32_t boardSize_ = BoardLines;
   int32_t placing_ = Empty;  // Black or White in the one-colour placing modes, otherwise Empty.
   // Black's and White's opponents; none where a person plays.
   std::array<std::unique_ptr<Opponent, LaterDeleter>, 2> opponents_;

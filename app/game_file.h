@@ -6,19 +6,17 @@
 #include <QtGlobal>
 #include <string>
 
-#include "sgf/game_record.h"
 #include "sgf/game_tree.h"
 
 // A game record read from a file, or why it could not be.
 struct GameFile {
-  sgf::GameRecord record;   // Meaningful only when failure is empty.
   QString failure;          // Why the file holds no usable record; empty on success.
-  sgf::GameTree tree = {};  // The whole game, its main line being record; as record.
+  sgf::GameTree tree = {};  // The whole game; meaningful only when failure is empty.
 };
 
-// Reads and parses the record in path, refusing anything but a regular file ("not a regular
-// file") and one larger than sgf::LargestRecordFile ("file too large"). Whether its moves are
-// legal is left to the replay.
+// Reads the game tree in path, refusing anything but a regular file ("not a regular file") and
+// one larger than sgf::LargestRecordFile ("file too large"). What its main line holds, and
+// whether its moves are legal, is left to opening the game.
 GameFile ReadGameFile(const QString& path);
 
 // Writes the SGF text to path through a temporary file that takes the place of path only once

@@ -40,8 +40,9 @@ class Zere19r19 {
     PointSet joinedLibertySets[4];
   };
 
-  // A 19 x 19 board whose full-size grid has column 0 and row 0 at pixel (originX, originY),
-  // drawing into view, or into nothing when view is null. The view must outlive the board.
+  // A board of BoardLines lines whose full-size grid has column 0 and row 0 at pixel (originX,
+  // originY), drawing into view, or into nothing when view is null. The view must outlive the
+  // board.
   explicit Zere19r19(BoardView* view = nullptr, int32_t originX = GridOriginX,
                      int32_t originY = GridOriginY);
   Zere19r19(const Zere19r19&) = delete;

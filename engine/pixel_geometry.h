@@ -36,9 +36,7 @@ inline constexpr int32_t BoardPictureHeight = 375;
 inline constexpr int32_t StoneReach = 8;
 inline constexpr int32_t StoneSquareSize = 2 * StoneReach + 1;
 
-// The star points lie where a column and a row of these meet; each is a disc reaching this many
-// pixels from its intersection.
-inline constexpr int32_t StarPointLines[] = {3, 9, 15};
+// Each star point is a disc reaching this many pixels from its intersection.
 inline constexpr int32_t StarPointReach = 2;
 
 // Pixel x of column in a picture whose column 0 lies at originX.

@@ -24,6 +24,7 @@
 #include "app/game_file.h"
 #include "app/program.h"
 #include "player/computer_player.h"
+#include "sgf/sgf_reader.h"
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -52,6 +53,14 @@ class MainWindowTest : public QObject {
     const BoardGrid& grid = Canvas().Grid();
     QTest::mouseClick(Find("Image1"), Qt::LeftButton, {},
                       QPoint(grid.X(column), grid.Y(row)) * scale);
+  }
+
+  // The main line of the game saved in path, as the window reads it back.
+  static sgf::GameRecord RecordIn(const QString& path) {
+    const sgf::GameTree tree = ReadGameFile(path).tree;
+    sgf::GameRecord record;
+    if (sgf::RecordOfLine(tree, tree.MainLine(), record)) qFatal("unreadable record");
+    return record;
   }
 
   QString FileWith(const char* name, const QByteArray& text) {
@@ -246,7 +255,7 @@ class MainWindowTest : public QObject {
       QCOMPARE(Shown("Image1"), Expected());
     }
     QVERIFY(Form().SaveGameFile(folder_.filePath("nine.sgf")));
-    const sgf::GameRecord saved = ReadGameFile(folder_.filePath("nine.sgf")).record;
+    const sgf::GameRecord saved = RecordIn(folder_.filePath("nine.sgf"));
     QCOMPARE(saved.boardSize, 9);
     QCOMPARE(saved.moves.size(), 4u);
   }
@@ -259,7 +268,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(Form().Controller().SideToMove(), Black);
     const QString saved = FileWith("out.sgf", "an older file");
     QVERIFY(Form().SaveGameFile(saved));
-    const sgf::GameRecord original = ReadGameFile(opened).record, copy = ReadGameFile(saved).record;
+    const sgf::GameRecord original = RecordIn(opened), copy = RecordIn(saved);
     QVERIFY(copy.setup == original.setup && copy.moves == original.moves &&
             copy.info == original.info);
     for (int undo = 0; undo < 3; ++undo)
@@ -301,7 +310,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(shown.pixel(PixelX(9) + 4, PixelY(4) - 4), qRgb(255, 255, 255));
     QCOMPARE(Text("StaticText1"), "White wins by 368.5 points\nB 0, W 361 + 7.5");
     QVERIFY(Form().SaveGameFile(folder_.filePath("scored.sgf")));
-    const sgf::GameRecord saved = ReadGameFile(folder_.filePath("scored.sgf")).record;
+    const sgf::GameRecord saved = RecordIn(folder_.filePath("scored.sgf"));
     QCOMPARE(QString::fromStdString(saved.result) + ' ' + QString::number(*saved.komi),
              "W+368.5 7.5");
     Find<QAction>("showPoints")->trigger();
@@ -438,7 +447,7 @@ class MainWindowTest : public QObject {
     else
       Press("Button3");
     QCOMPARE(closing ? Form().isVisible() : Board().moveCount == 1, kept);
-    QCOMPARE(ReadGameFile(saved).record.moves.size(), answer == QMessageBox::Save ? 1u : 0u);
+    QCOMPARE(RecordIn(saved).moves.size(), answer == QMessageBox::Save ? 1u : 0u);
     if (answer == QMessageBox::Save) QVERIFY(!Form().GameUnsaved());
   }
 
