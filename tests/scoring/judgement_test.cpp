@@ -69,8 +69,21 @@ const Position Positions[] = {
      162,
      197,
      true},
-    // J1 is left empty between the two areas.
-    {"a dame point", {{18, ".X.X.X.XX.O.O.O.O.O"}}, {}, {}, 189, 171, false},
+    // Black's D19-F18 and White's B19-B18 each have one eye, A19 and E19, and share C19: whoever
+    // fills it is taken. The eyes of a seki count for nobody.
+    {"seki with an eye on each side",
+     {{0, ".O.X.XO...O.O.O.O.O"},
+      {1, "OOXXXXO...O.O.O.O.O"},
+      {2, "XXOOOOOOOOO.O.O.O.O"},
+      {3, "XXXXXXXXXXO.O.O.O.O"}},
+     {},
+     {"1,0", "0,1", "1,1", "3,0", "5,0", "2,1", "3,1", "4,1", "5,1"},
+     168,
+     190,
+     true},
+    // K1 is left open between the two areas: it is a dame point, and Black's J column beside it is
+    // still Black's.
+    {"a dame point", {{18, ".X.X.X.X..O.O.O.O.O"}}, {}, {}, 189, 171, false},
 };
 
 // The finished game with the position's rows put in, placed on board.
