@@ -69,7 +69,7 @@ const Position Positions[] = {
      162,
      197,
      true},
-    // Black's D19-F18 and White's B19-B18 each have one eye, A19 and E19, and share C19: whoever
+    // Black's C18-F19 and White's A18-B19 each have one eye, E19 and A19, and share C19: whoever
     // fills it is taken. The eyes of a seki count for nobody.
     {"seki with an eye on each side",
      {{0, ".O.X.XO...O.O.O.O.O"},
