@@ -135,6 +135,17 @@ TEST(Judgement, SmallBoard) {
   EXPECT_TRUE(judgement.Decided());
 }
 
+// Random play takes a lone stone in the corner more often than not, yet on an otherwise empty board
+// no stone is left that could take it: it lives, and the whole board is its colour's.
+TEST(Judgement, LoneStoneOwnsTheBoard) {
+  Zere19r19 board;
+  PlaceDiagram(board, {"X"});
+  const Judgement judgement = JudgePosition(board);
+  EXPECT_EQ(judgement.status[0][0], StoneStatus::Alive);
+  EXPECT_EQ(judgement.blackArea, board.BoardSize() * board.BoardSize());
+  EXPECT_TRUE(judgement.Decided());
+}
+
 // A group turned alive again leaves its column to nobody; turned dead once more, all is as judged.
 TEST(Judgement, ToggledGroupChangesTheArea) {
   Zere19r19 board;
