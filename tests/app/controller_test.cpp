@@ -25,10 +25,14 @@ struct RecordingPanel final : StatusPanel {
   void ShowPassMessage(const QString& text) override { pass = text; }
   void ShowPointMarks(const PointMarks& shown) override { marks = shown; }
   void ShowDeadStones(const PointMarks& shown) override { dead = shown; }
-  void ShowNotes(const QString& text, bool) override { notes = text; }
+  void ShowNotes(const QString& text, bool hasNotes) override {
+    notes = text;
+    gameHasNotes = hasNotes;
+  }
   int32_t turn = Empty;
   QString moveNumber, black, white, caption, pass, notes;
   PointMarks marks{}, dead{};
+  bool gameHasNotes = false;
 };
 
 // Commands ("c,r" clicks that intersection, p passes, u undoes, r redoes, x clears all, 1 to 6
@@ -54,7 +58,8 @@ constexpr const char* Games[][2] = {
     {"3,3 15,15 4", "W 2:1 B [BWB]"},                 {"3,3 15,15 4 9,9", "W 3:2 B [BWBWB]"},
     {"p 6", "W 0:0 P [b] White wins by 7.5 points\nB 0, W 0 + 7.5"},
     {"p p 6", "B 0:0 P [bw] White wins by 7.5 points\nB 0, W 0 + 7.5"},
-    {"0,0 p 1,1 6", "W 361:0 P [BwB] Black wins by 353.5 points\nB 361, W 0 + 7.5"}};
+    {"0,0 p 1,1 6", "W 361:0 P [BwB] Black wins by 353.5 points\nB 361, W 0 + 7.5"},
+    {"1 (;B[aa]) 3,3", "B 1:1 P [BW]"}};
 // clang-format on
 const QStringList Captions = {"Go game for two partners", "Computer takes black",
                               "Computer takes white"};
@@ -116,7 +121,16 @@ constexpr const char* Walks[][2] = {
     {"3,3 4,4 u u r", "1 W [B] {} "},
     {"(;;B[aa](;W[bb])(;W[aa])) < v >", "1 W [B] {illegal move: W A19} Forward: variation 2 of 2"},
     {"(;SZ[9];B[aa](;W[bb])(;W[kk])) < v >", "1 W [B] {illegal move: W[kk] is off the board} Forward: variation 2 of 2"},
-    {"full 3,3", "0 B [] {game too long} "}};
+    {"(;SZ[9];B[aa](;W[bb])(;W[ja])) < v >", "1 W [B] {illegal move: W[ja] is off the board} Forward: variation 2 of 2"},
+    {"full 3,3", "0 B [] {game too long} "},
+    // Records with a node that holds no move, a setup node below the root, FF[3]'s "tt" pass, or
+    // setup followed by Black's move: stepping through them keeps board and record in step.
+    {"(;;B[aa];C[note];W[bb]) < <", "1 W [B] {} "},
+    {"(;;B[aa];C[note];W[bb]) u u", "0 B [] {} "},
+    {"(;;B[aa];C[note];W[bb]) [ r r", "2 B [BW] {} "},
+    {"(;SZ[19];AB[aa];B[bb]) [ 3,3 < ^ >", "1 W [BB] {} "},
+    {"(;;B[tt];W[aa]) < <", "0 B [] {Black passes} "},
+    {"(;AB[dd];B[pp]) [", "0 B [B] {} "}};
 // What "tree" grows into when Black answers D16 at Q16 instead (pd), saved with its komi.
 constexpr char Grown[] =
     "(;AB[aa]PL[W]C[root]KM[7.5];W[dd]C[one](;B[pp](;W[dp]C[main])(;W[pd];B[qq]C[side]))(;B[pd]))";
@@ -285,6 +299,14 @@ class ControllerTest : public QObject {
     QCOMPARE(game_->GameText(), sgf::WriteTree(sgf::ParseSgf(Grown).tree));
   }
 
+  // A game without notes gets them once a move played at an earlier point starts a variation.
+  void NewVariationBringsNotes() {
+    Play(*game_, "3,3");
+    QVERIFY(!panel_.gameHasNotes);
+    Play(*game_, "[ 4,4");
+    QVERIFY(panel_.gameHasNotes);
+  }
+
   void Komi_data() {
     QTest::addColumn<double>("komi");
     for (const auto& [commands, komi] : Komis)
@@ -297,6 +319,29 @@ class ControllerTest : public QObject {
     Play(*game_, QTest::currentDataTag());
     QTEST(game_->Komi(), "komi");
     QTEST(game_->RecordOfGame().komi.value_or(-1.0), "komi");
+  }
+
+  // A game started with a handicap is saved with it.
+  void HandicapIsSaved() {
+    game_->StartGame({{}, {}, 2, HandicapKomi});
+    QCOMPARE(History(game_->Board()), QString("BB"));
+    QCOMPARE(sgf::ParseSgf(game_->GameText()).record.handicap, 2);
+  }
+
+  // A new game keeps nothing of the game information of the record opened before it.
+  void NewGameForgetsTheGameInfo() {
+    Play(*game_, "(;PB[Ann]PW[Bob];B[dd]) x");
+    QVERIFY(sgf::ParseSgf(game_->GameText()).record.info.empty());
+  }
+
+  // Redo after a resignation goes on with the game: the resignation is gone.
+  void RedoAfterResigningGoesOn() {
+    Play(*game_, "3,3 4,4 u");
+    game_->Resign();
+    QCOMPARE(game_->RecordOfGame().result, std::string("B+R"));
+    Play(*game_, "r");
+    QCOMPARE(History(game_->Board()), QString("BW"));
+    QCOMPARE(game_->RecordOfGame().result, std::string());
   }
 
   // Against itself the computer plays both colours, shown in turn, until the position is settled

@@ -129,6 +129,7 @@ const std::vector<Row> Session = {
     {"undo\nset_random_seed 42", Times(2, Ok)},
     {"genmove b", "= $\n\n"},
     {"genmove red\nset_random_seed -1", SyntaxError + "? unacceptable seed\n\n"},
+    {"set_random_seed 4294967295\nset_random_seed 4294967296", Ok + "? unacceptable seed\n\n"},
     // Every size from 2 to 19: vertices, star points, handicap points and records follow it.
     {"boardsize 1\nboardsize 9", "? unacceptable size\n\n" + Ok},
     {"play b J9\nplay w E5\nplay b K1\nplay b A10", Times(2, Ok) + Times(2, SyntaxError)},
@@ -151,6 +152,11 @@ const std::vector<Row> Session = {
     {"fixed_handicap 5", "= D4 K10 D10 K4 G7\n\n"},
     {"boardsize 10\nfixed_handicap 5\nplace_free_handicap 5",
      Ok + "? invalid number of stones\n\n" + "= C3 H8 C8 H3\n\n"},
+    {"boardsize 7\nshowboard",
+     Ok + "= \n   A B C D E F G\n 7 . . . . . . .  7\n 6 . . . . . . .  6\n"
+          " 5 . . + . + . .  5\n 4 . . . + . . .  4\n 3 . . + . + . .  3\n"
+          " 2 . . . . . . .  2\n 1 . . . . . . .  1\n   A B C D E F G\n"
+          "Black (X) has captured 0 stones\nWhite (O) has captured 0 stones\n\n"},
     {"boardsize 7\nfixed_handicap 5\nboardsize 6\nfixed_handicap 2",
      Ok + "? invalid number of stones\n\n" + Ok + "? invalid number of stones\n\n"},
     {"boardsize 2\nplace_free_handicap 4\nplace_free_handicap 3",
@@ -249,6 +255,18 @@ TEST(GtpSession, KeepsTheOldRecordWhenWritingFails) {
   std::remove(GameFile.c_str());
   if (std::filesystem::exists("/dev/full"))
     RunSession({{"printsgf /dev/full", "? cannot write file\n\n"}});
+}
+
+// A record written over an older one keeps who may read it.
+TEST(GtpSession, KeepsTheOldRecordsPermissions) {
+  namespace fs = std::filesystem;
+  WriteFile(GameFile, "(;)");
+  const fs::perms ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
+  fs::permissions(GameFile, ownerOnly);
+  RunSession({{"printsgf " + GameFile, Ok}});
+  EXPECT_EQ(fs::status(GameFile).permissions(), ownerOnly);
+  EXPECT_NE(Contents(GameFile), "(;)");
+  std::remove(GameFile.c_str());
 }
 
 TEST(GtpSession, JudgesAFinishedGame) {

@@ -47,6 +47,7 @@ TEST(Sgf, RefusesEachFaultWithItsReason) {
       {"(;KM[six])", Malformed + "unusable komi"},
       {"(;KM[1e300])", Malformed + "unusable komi"},
       {"(;HA[-1])", Malformed + "unusable handicap"},
+      {"(;HA[361])", Malformed + "unusable handicap"},
       {"(;GM[2])", "not a game of Go: GM[2]"},
       {"(;SZ[9:13])", "the board size is not 2 x 2 to 19 x 19: SZ[9:13]"},
       {"(;SZ[1])", "the board size is not 2 x 2 to 19 x 19: SZ[1]"},
@@ -87,6 +88,8 @@ TEST(Sgf, ReadsWhatOtherProgramsWrite) {
       {"\xEF\xBB\xBF(;B[aa])", "(;B[aa])"},
       {"Game 1 (of 2):\n( ;B[aa])", "(;B[aa])"},
       {"((;B[aa])(;B[bb]))", "(;B[aa])"},
+      {"(;KM[6.5];B[aa];KM[2]HA[3]RE[W+R]PB[late])", "(;KM[6.5];B[aa])"},
+      {"((();B[aa]);B[bb];W[cc])", "(;B[aa])"},
   };
   for (const auto& [text, plain] : Forms) {
     const ParsedRecord read = ParseSgf(text), expected = ParseSgf(plain);
@@ -132,6 +135,7 @@ TEST(Sgf, DecodesTheCharsetToUtf8) {
       {"CA[Windows-1252]", "\x93\x80\x81", "\xE2\x80\x9C\xE2\x82\xAC\xC2\x81"},
       {"", "M\xFCller", "M\xC3\xBCller"},
       {"", "M\xC3\xBCller", "M\xC3\xBCller"},
+      {"", "\xC0\xBB", "\xC3\x80\xC2\xBB"},
       {"CA[UTF-8]", "\xFC", "\xFC"},
       {"CA[GB2312]", "\xC4\xE3", "\xC4\xE3"},
   };
