@@ -434,6 +434,12 @@ class ControllerTest : public QObject {
     QCOMPARE(game_->PlayMode(), int32_t{AlternatePlay});
   }
 
+  // The engines chosen are offered again.
+  void ChosenEngineIsOffered() {
+    RememberEngine("my-engine --mode gtp");
+    QVERIFY(OfferedEngines().contains("my-engine --mode gtp"));
+  }
+
   void GnuGoAnswers() {
     const QStringList engines = OfferedEngines();
     if (engines.isEmpty() || !engines.first().contains("gnugo")) QSKIP("GNU Go is not installed");

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -163,6 +164,15 @@ class MainWindowTest : public QObject {
     QImage corner = Canvas().BoardPicture.copy(2, 8, 17, 17), turn = Shown("ClientArea");
     QPainter(&corner).drawImage(0, 0, Canvas().BlackStone);
     QCOMPARE(Shown("Image1").copy(2, 8, 17, 17), corner);
+    // The newest stone is Black's, dark with the red mark, a White one is light, and the corners
+    // of a stone's square show the board.
+    const QImage shown = Shown("Image1");
+    const QRgb mark = shown.pixel(PixelX(3), PixelY(4));
+    QVERIFY(qRed(mark) > 2 * qGreen(mark) &&
+            qGray(shown.pixel(PixelX(3) + 4, PixelY(4) + 4)) < 80 &&
+            qGray(shown.pixel(PixelX(15) + 4, PixelY(15) + 4)) > 160);
+    QCOMPARE(shown.pixel(PixelX(3) - 8, PixelY(4) - 8),
+             Canvas().BoardPicture.pixel(PixelX(3) - 8, PixelY(4) - 8));
     QPainter(&turn).drawImage(400, 0, Canvas().WhiteStone);
     QCOMPARE(Shown("ClientArea"), turn);
     CheckShown("9 6 3 ");
@@ -215,6 +225,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(Form().windowTitle(), "Zada Da and have fun");
     QCOMPARE(Find("ClientArea")->size(), QSize(481, 413));
     QCOMPARE(Find("Image1")->geometry(), QRect(16, 24, 345, 375));
+    Form().resize(Form().size() + QSize(100, 0));  // The picture stays in the middle.
+    QTRY_COMPARE(Find("Image1")->size(), QSize(445, 375));
+    QCOMPARE(Shown("Image1").copy(50, 0, 345, 375), Expected());
   }
 
   // Grown by the picture's size, the window shows the board twice as large and the panel as it
@@ -264,6 +277,7 @@ class MainWindowTest : public QObject {
   void OpenedGameSavesAgainAndKeepsItsSetup() {
     const QString opened = FileWith("in.sgf", "(;GM[1]SZ[19]PB[Ann]AB[dd][pp]AW[dp];B[qd];W[cc])");
     QVERIFY(Form().OpenGameFile(opened));
+    QVERIFY(!Form().GameUnsaved());
     QCOMPARE(Text("StaticText3"), QStringLiteral("2"));
     QCOMPARE(Form().Controller().SideToMove(), Black);
     const QString saved = FileWith("out.sgf", "an older file");
@@ -313,6 +327,8 @@ class MainWindowTest : public QObject {
     const sgf::GameRecord saved = RecordIn(folder_.filePath("scored.sgf"));
     QCOMPARE(QString::fromStdString(saved.result) + ' ' + QString::number(*saved.komi),
              "W+368.5 7.5");
+    Click(10, 4);  // White's wall dead as well: its stones show a Black cross.
+    QCOMPARE(Shown("Image1").pixel(PixelX(10) + 4, PixelY(4) - 4), qRgb(0, 0, 0));
     Find<QAction>("showPoints")->trigger();
     Press("Button2");
     CheckShown("1 190 171 Black passes");
@@ -323,13 +339,16 @@ class MainWindowTest : public QObject {
     QVERIFY(Form().OpenGameFile(FileWith("walls.sgf", "(;AB[ja:js]AW[ka:ks];B[];W[])")));
     SetKomi(19);
     QCOMPARE(Text("StaticText1"), "Equal points\nB 190, W 171 + 19");
-    AnswerNext<QInputDialog>([this](QInputDialog& dialog) {
+    double offered = 0;  // The dialog starts from the komi in force.
+    AnswerNext<QInputDialog>([this, &offered](QInputDialog& dialog) {
+      offered = dialog.doubleValue();
       AcceptNextBox();
       dialog.setDoubleValue(5000);
       dialog.accept();
     });
     Find<QAction>("komi")->trigger();
     QVERIFY2(box_.contains("5000"), qPrintable(box_));
+    QCOMPARE(offered, 19.0);
     QCOMPARE(Form().Controller().Komi(), 19.0);
   }
 
@@ -372,10 +391,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(Board().BoardSize(), 9);
     QVERIFY(Board().ColourAt(2, 6) == Black && Board().ColourAt(6, 2) == Black);
     QCOMPARE(Text("StaticText3"), QStringLiteral("1"));
+    QVERIFY(!Form().GameUnsaved());
     QCOMPARE(Text("StaticText4"), QStringLiteral("Computer takes white"));
     QCOMPARE(Form().Controller().Komi(), 0.5);
     Find<QAction>("resign")->trigger();
     QCOMPARE(Text("StaticText1"), QStringLiteral("White wins by resignation"));
+    QVERIFY(Form().SaveGameFile(folder_.filePath("resigned.sgf")));
+    QString offered;  // Opened again, the dialog offers the game chosen last.
+    AnswerNext<QDialog>([&offered](QDialog& dialog) {
+      for (const char* box : {"boardSize", "whitePlayer", "handicap"})
+        offered += dialog.findChild<QComboBox*>(box)->currentText() + ", ";
+      offered += dialog.findChild<QWidget*>("komi")->property("text").toString();
+      dialog.reject();
+    });
+    Find<QAction>("newGame")->trigger();
+    QCOMPARE(offered, "9 x 9, Computer, 2 stones, 0.5");
   }
 
   // The keys look through a record with the board focused, the notes below the board follow, and
@@ -439,8 +469,8 @@ class MainWindowTest : public QObject {
     Click(3, 3);
     QVERIFY(Form().GameUnsaved());
     const QTemporaryDir empty;  // The save dialog would ask before replacing a file.
-    const QString saved = empty.filePath("saved.sgf");
-    Answer(answer, answer == QMessageBox::Save ? saved : QString());
+    const QString saved = empty.filePath("saved.sgf");  // Chosen without its suffix.
+    Answer(answer, answer == QMessageBox::Save ? empty.filePath("saved") : QString());
     QGuiApplication::setQuitOnLastWindowClosed(false);
     if (closing)
       Form().close();
@@ -449,6 +479,19 @@ class MainWindowTest : public QObject {
     QCOMPARE(closing ? Form().isVisible() : Board().moveCount == 1, kept);
     QCOMPARE(RecordIn(saved).moves.size(), answer == QMessageBox::Save ? 1u : 0u);
     if (answer == QMessageBox::Save) QVERIFY(!Form().GameUnsaved());
+  }
+
+  // New Game and Open ask about a game not saved before their own dialogs open.
+  void NewAndOpenAskFirst() {
+    Click(3, 3);
+    for (const char* item : {"newGame", "openGame"}) {
+      AnswerNext<QDialog>([this](QDialog& dialog) {
+        box_ = dialog.metaObject()->className();
+        dialog.reject();
+      });
+      Find<QAction>(item)->trigger();
+      QCOMPARE(box_, "QMessageBox");
+    }
   }
 
   void PipeIsRefusedWithoutWaiting() {
@@ -477,6 +520,14 @@ class MainWindowTest : public QObject {
     QVERIFY(!windows_->Form2.isVisible());
     QCoreApplication::processEvents();
     QVERIFY(windows_->Form2.isVisible());
+  }
+
+  // Started from another folder, the program finds its pictures beside itself.
+  void PicturesAreFoundBesideTheProgram() {
+    const auto backHome = qScopeGuard([before = QDir::currentPath()] { QDir::setCurrent(before); });
+    QDir::setCurrent(folder_.path());
+    BoardCanvas canvas;
+    QVERIFY_THROWS_NO_EXCEPTION(canvas.PrepareBoardPicture());
   }
 
   void BadPictureEndsTheStart_data() {
