@@ -411,9 +411,9 @@ class ControllerTest : public QObject {
     QCOMPARE(failure_, QString());
   }
 
-  // The engine is told the game's board size and its vertices are read on that board: the top
-  // left corner of a 9 x 9 board is A9.
-  void EngineIsToldTheBoardSize() {
+  // The engine is told the game's board size and komi, and its vertices are read on that board:
+  // the top left corner of a 9 x 9 board is A9.
+  void EngineIsToldTheBoardSizeAndKomi() {
     game_->StartGame({{}, {Seat::Engine, BAD_ENGINE " corner"}, 0, EvenGameKomi, 9});
     Play(*game_, "4,4");
     QTRY_COMPARE(History(game_->Board()), QString("BW"));
