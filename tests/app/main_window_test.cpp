@@ -209,6 +209,7 @@ class MainWindowTest : public QObject {
     const std::pair<const char*, int32_t> modes[] = {
         {"pbso", BlackStonesOnly}, {"pwso", WhiteStonesOnly}, {"cwbc", AlternatePlay},
         {"ctb", ComputerBlack},    {"ctw", ComputerWhite},    {"ctbw", AlternatePlay}};
+    QVERIFY(Find<QAction>("paceNormal")->isChecked());
     Find<QAction>("paceFastest")->trigger();
     for (const auto& [item, mode] : modes) {
       Find<QAction>(item)->trigger();
@@ -381,6 +382,8 @@ class MainWindowTest : public QObject {
   // New Game on a 9 x 9 board with the computer as White and two handicap stones: White answers
   // the setup at once; Resign gives the game to White.
   void NewGameDialogStartsTheGameChosen() {
+    // On the command line, --komi replaces the komi that the handicap would give.
+    QCOMPARE(ReadArguments({"zadada", "--handicap", "2", "--komi", "3"}).game->komi, 3.0);
     AnswerNext<QDialog>([](QDialog& dialog) {
       dialog.findChild<QComboBox*>("boardSize")->setCurrentText("9 x 9");
       dialog.findChild<QComboBox*>("whitePlayer")->setCurrentText("Computer");
