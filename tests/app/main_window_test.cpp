@@ -472,7 +472,7 @@ class MainWindowTest : public QObject {
     Click(3, 3);
     QVERIFY(Form().GameUnsaved());
     const QTemporaryDir empty;  // The save dialog would ask before replacing a file.
-    const QString saved = empty.filePath("saved.sgf");  // Chosen without its suffix.
+    const QString saved = empty.filePath("saved.sgf");  // Chosen as "saved": Save As adds ".sgf".
     Answer(answer, answer == QMessageBox::Save ? empty.filePath("saved") : QString());
     QGuiApplication::setQuitOnLastWindowClosed(false);
     if (closing)
@@ -488,12 +488,13 @@ class MainWindowTest : public QObject {
   void NewAndOpenAskFirst() {
     Click(3, 3);
     for (const char* item : {"newGame", "openGame"}) {
-      AnswerNext<QDialog>([this](QDialog& dialog) {
-        box_ = dialog.metaObject()->className();
+      QString first;
+      AnswerNext<QDialog>([&first](QDialog& dialog) {
+        first = dialog.metaObject()->className();
         dialog.reject();
       });
       Find<QAction>(item)->trigger();
-      QCOMPARE(box_, "QMessageBox");
+      QCOMPARE(first, "QMessageBox");
     }
   }
 
