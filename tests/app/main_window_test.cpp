@@ -147,6 +147,24 @@ class MainWindowTest : public QObject {
 
   void cleanup() { windows_.reset(); }
 
+  // The grid's outer lines are drawn whole, from corner to corner, the last row and column too.
+  void GridIsClosed() {
+    const BoardGrid& grid = Canvas().Grid();
+    const int32_t top = grid.Y(0), bottom = grid.Y(grid.Lines() - 1);
+    const int32_t left = grid.X(0), right = grid.X(grid.Lines() - 1);
+    const auto gray = [this](int32_t x, int32_t y) {
+      return qGray(Canvas().BoardPicture.pixel(x, y));
+    };
+    for (int32_t x = left; x <= right; ++x) {
+      QCOMPARE(gray(x, top), 0);
+      QCOMPARE(gray(x, bottom), 0);
+    }
+    for (int32_t y = top; y <= bottom; ++y) {
+      QCOMPARE(gray(left, y), 0);
+      QCOMPARE(gray(right, y), 0);
+    }
+  }
+
   // A click lands on the nearest intersection (of two as near, the lower column's) and its stone
   // is drawn there with the mark, which leaves the stone before; captured stones are erased.
   void BoardClicksPlaceDrawAndCount() {
